@@ -1,0 +1,84 @@
+#include "fonts.h"
+
+#include <QFile>
+#include <QFontDatabase>
+
+#include <array>
+
+namespace orvanel::platform {
+
+namespace {
+
+struct Candidate {
+    const char *family = nullptr;
+    bool requestBold = false; // false for a family that is itself the bold design
+};
+
+// Free faces packaged for Debian that stand in for the Windows ones, best first.
+// The bitmap "MS Sans Serif" shipped with Wine has a single size and no bold,
+// so the outline Tahoma, which shares its metrics closely, takes its place.
+struct Substitute {
+    std::string_view face;
+    bool bold = false;
+    std::array<Candidate, 3> candidates;
+};
+
+constexpr std::array substitutes {
+    Substitute { "MS Sans Serif", false,
+        { { { "Tahoma", false }, { "Liberation Sans", false }, { "DejaVu Sans", false } } } },
+    Substitute { "MS Sans Serif", true,
+        { { { "Tahoma", true }, { "Liberation Sans", true }, { "DejaVu Sans", true } } } },
+    Substitute { "OCR A Extended", false,
+        { { { "OCRA", false }, { "DejaVu Sans Mono", false }, {} } } },
+    Substitute { "OCR A Extended", true,
+        { { { "OCRABold", false }, { "OCRA", true }, { "DejaVu Sans Mono", true } } } },
+    Substitute { "Old English Text MT", false,
+        { { { "Blankenburg_UNZ1A", false }, { "Gamaliel", false }, {} } } },
+    Substitute { "Old English Text MT", true,
+        { { { "Blankenburg_UNZ1A", true }, { "Gamaliel", true }, {} } } },
+};
+
+constexpr std::array fontFiles {
+    "/usr/share/wine/fonts/tahoma.ttf",
+    "/usr/share/wine/fonts/tahomabd.ttf",
+};
+
+} // namespace
+
+void loadFontSubstitutes()
+{
+    static bool loaded = false;
+    if (loaded)
+        return;
+    loaded = true;
+    for (const char *file : fontFiles) {
+        if (QFile::exists(QString::fromLatin1(file)))
+            QFontDatabase::addApplicationFont(QString::fromLatin1(file));
+    }
+}
+
+QFont resolveFont(const FontSpec &spec)
+{
+    QString family = QString::fromUtf8(spec.face.data(), qsizetype(spec.face.size()));
+    bool bold = spec.bold;
+    for (const Substitute &substitute : substitutes) {
+        if (substitute.face != spec.face || substitute.bold != spec.bold)
+            continue;
+        for (const Candidate &candidate : substitute.candidates) {
+            if (candidate.family && QFontDatabase::hasFamily(QString::fromLatin1(candidate.family))) {
+                family = QString::fromLatin1(candidate.family);
+                bold = candidate.requestBold;
+                break;
+            }
+        }
+    }
+
+    QFont font(family);
+    font.setStyleHint(QFont::SansSerif);
+    font.setPixelSize(pointsToPixels(spec.points));
+    font.setBold(bold);
+    font.setUnderline(spec.underline);
+    return font;
+}
+
+} // namespace orvanel::platform
