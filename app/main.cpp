@@ -28,8 +28,7 @@ int main(int argc, char *argv[])
 
     orvanel::platform::ModalMessageBox messages(applicationTitle);
     orvanel::platform::WindowSlot helpWindow([] { return std::make_unique<orvanel::frmhelp>(); });
-    orvanel::platform::WindowSlot aboutWindow(
-        [] { return std::make_unique<orvanel::frmabout>(); });
+    orvanel::platform::WindowSlot aboutWindow([] { return std::make_unique<orvanel::frmabout>(); });
     orvanel::frmorvix mainWindow(messages, helpWindow, aboutWindow);
     mainWindow.show();
     return QApplication::exec();

@@ -37,8 +37,8 @@ DexCalcOutcome CalcMaxBlockDex(std::string_view blockText, std::string_view leve
     }
     const GameIntConversion block = textToGameInt(blockText);
     if (!block.ok()) {
-        outcome.failure = failureOf(
-            block.status, DexFailure::BlockNotANumber, DexFailure::BlockOutOfRange);
+        outcome.failure
+            = failureOf(block.status, DexFailure::BlockNotANumber, DexFailure::BlockOutOfRange);
         return outcome;
     }
 

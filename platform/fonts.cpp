@@ -17,6 +17,8 @@ struct Candidate {
 // Free faces packaged for Debian that stand in for the Windows ones, best first.
 // The bitmap "MS Sans Serif" shipped with Wine has a single size and no bold,
 // so the outline Tahoma, which shares its metrics closely, takes its place.
+// Wine's Tahoma Bold is drawn hardly heavier than the regular face; DejaVu
+// Sans, whose shapes Wine's Tahoma shares, gives a bold that reads as bold.
 struct Substitute {
     std::string_view face;
     bool bold = false;
@@ -27,9 +29,9 @@ constexpr std::array substitutes {
     Substitute { "MS Sans Serif", false,
         { { { "Tahoma", false }, { "Liberation Sans", false }, { "DejaVu Sans", false } } } },
     Substitute { "MS Sans Serif", true,
-        { { { "Tahoma", true }, { "Liberation Sans", true }, { "DejaVu Sans", true } } } },
-    Substitute { "OCR A Extended", false,
-        { { { "OCRA", false }, { "DejaVu Sans Mono", false }, {} } } },
+        { { { "DejaVu Sans", true }, { "Tahoma", true }, { "Liberation Sans", true } } } },
+    Substitute {
+        "OCR A Extended", false, { { { "OCRA", false }, { "DejaVu Sans Mono", false }, {} } } },
     Substitute { "OCR A Extended", true,
         { { { "OCRABold", false }, { "OCRA", true }, { "DejaVu Sans Mono", true } } } },
     Substitute { "Old English Text MT", false,
@@ -65,7 +67,8 @@ QFont resolveFont(const FontSpec &spec)
         if (substitute.face != spec.face || substitute.bold != spec.bold)
             continue;
         for (const Candidate &candidate : substitute.candidates) {
-            if (candidate.family && QFontDatabase::hasFamily(QString::fromLatin1(candidate.family))) {
+            if (candidate.family
+                && QFontDatabase::hasFamily(QString::fromLatin1(candidate.family))) {
                 family = QString::fromLatin1(candidate.family);
                 bold = candidate.requestBold;
                 break;

@@ -107,7 +107,10 @@ Form::Form(const FormDescription &description, QWidget *parent)
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 }
 
-QString Form::qName(std::string_view name) { return toQString(name); }
+QString Form::qName(std::string_view name)
+{
+    return toQString(name);
+}
 
 QAction *Form::menuEntry(std::string_view name) const
 {
@@ -115,7 +118,10 @@ QAction *Form::menuEntry(std::string_view name) const
     return actions.isEmpty() ? nullptr : actions.first();
 }
 
-QMenu *Form::menu(std::string_view name) const { return findChild<QMenu *>(qName(name)); }
+QMenu *Form::menu(std::string_view name) const
+{
+    return findChild<QMenu *>(qName(name));
+}
 
 void Form::onClick(std::string_view name, std::function<void()> handler)
 {

@@ -10,18 +10,30 @@ namespace {
 constexpr std::uint32_t largestNegativeMagnitude = 32768;
 constexpr std::uint32_t largestPositiveMagnitude = 32767;
 
-bool isBlank(char c) { return c == ' ' || c == '\t'; }
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
+bool isBlank(char c)
+{
+    return c == ' ' || c == '\t';
+}
+bool isDigit(char c)
+{
+    return c >= '0' && c <= '9';
+}
 
-GameIntConversion notANumber() { return { ConversionStatus::NotANumber, 0 }; }
-GameIntConversion outOfRange() { return { ConversionStatus::OutOfRange, 0 }; }
+GameIntConversion notANumber()
+{
+    return { ConversionStatus::NotANumber, 0 };
+}
+GameIntConversion outOfRange()
+{
+    return { ConversionStatus::OutOfRange, 0 };
+}
 
 GameIntConversion fromMagnitude(bool negative, std::uint32_t magnitude)
 {
     if (magnitude > (negative ? largestNegativeMagnitude : largestPositiveMagnitude))
         return outOfRange();
-    const auto signedValue = negative ? -static_cast<std::int32_t>(magnitude)
-                                      : static_cast<std::int32_t>(magnitude);
+    const auto signedValue
+        = negative ? -static_cast<std::int32_t>(magnitude) : static_cast<std::int32_t>(magnitude);
     return { ConversionStatus::Ok, static_cast<GameInt>(signedValue) };
 }
 
@@ -98,6 +110,9 @@ GameIntConversion doubleToGameInt(double value)
     return { ConversionStatus::Ok, static_cast<GameInt>(whole) };
 }
 
-std::string gameIntToText(GameInt value) { return std::to_string(value); }
+std::string gameIntToText(GameInt value)
+{
+    return std::to_string(value);
+}
 
 } // namespace orvanel

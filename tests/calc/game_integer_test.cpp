@@ -17,7 +17,10 @@ struct TextCase {
     int value;
 };
 
-void PrintTo(const TextCase &c, std::ostream *os) { *os << '"' << c.text << '"'; }
+void PrintTo(const TextCase &c, std::ostream *os)
+{
+    *os << '"' << c.text << '"';
+}
 
 class TextToGameInt : public testing::TestWithParam<TextCase> { };
 
@@ -32,12 +35,11 @@ TEST_P(TextToGameInt, ReadsTheTextAsDecided)
 }
 
 INSTANTIATE_TEST_SUITE_P(WholeNumbers, TextToGameInt,
-    testing::Values(TextCase { "0", Ok, 0 }, TextCase { "50", Ok, 50 },
-        TextCase { "-15", Ok, -15 }, TextCase { "+7", Ok, 7 }, TextCase { "-0", Ok, 0 },
-        TextCase { "32767", Ok, 32767 }, TextCase { "-32768", Ok, -32768 },
-        TextCase { "32768", Range, 0 }, TextCase { "-32769", Range, 0 },
-        TextCase { "99999", Range, 0 }, TextCase { "000000000000000000042", Ok, 42 },
-        TextCase { "-00032768", Ok, -32768 }));
+    testing::Values(TextCase { "0", Ok, 0 }, TextCase { "50", Ok, 50 }, TextCase { "-15", Ok, -15 },
+        TextCase { "+7", Ok, 7 }, TextCase { "-0", Ok, 0 }, TextCase { "32767", Ok, 32767 },
+        TextCase { "-32768", Ok, -32768 }, TextCase { "32768", Range, 0 },
+        TextCase { "-32769", Range, 0 }, TextCase { "99999", Range, 0 },
+        TextCase { "000000000000000000042", Ok, 42 }, TextCase { "-00032768", Ok, -32768 }));
 
 INSTANTIATE_TEST_SUITE_P(HalvesGoToTheEvenNeighbour, TextToGameInt,
     testing::Values(TextCase { "37.5", Ok, 38 }, TextCase { "36.5", Ok, 36 },
@@ -63,9 +65,16 @@ INSTANTIATE_TEST_SUITE_P(NotationsThatAreRejected, TextToGameInt,
     testing::Values(TextCase { "1,000", NaN, 0 }, TextCase { "1e3", NaN, 0 },
         TextCase { "1E3", NaN, 0 }, TextCase { "$50", NaN, 0 }, TextCase { "50%", NaN, 0 },
         TextCase { "&H10", NaN, 0 }, TextCase { "0x10", NaN, 0 }, TextCase { "abc", NaN, 0 },
-        TextCase { "5a", NaN, 0 }, TextCase { "\xC2\xA0" "5", NaN, 0 },
+        TextCase { "5a", NaN, 0 },
+        TextCase { "\xC2\xA0"
+                   "5",
+            NaN, 0 },
         TextCase { "\xD9\xA5", NaN, 0 }, TextCase { std::string("5\0", 2), NaN, 0 },
-        TextCase { std::string("\0" "5", 2), NaN, 0 }, TextCase { "\xEF\xBC\x95", NaN, 0 }));
+        TextCase { std::string("\0"
+                               "5",
+                       2),
+            NaN, 0 },
+        TextCase { "\xEF\xBC\x95", NaN, 0 }));
 
 TEST(TextToGameIntLongTexts, HugeDigitRunsAreOutOfRangeWithoutOverflow)
 {
@@ -93,7 +102,10 @@ struct DoubleCase {
     int expected;
 };
 
-void PrintTo(const DoubleCase &c, std::ostream *os) { *os << c.value; }
+void PrintTo(const DoubleCase &c, std::ostream *os)
+{
+    *os << c.value;
+}
 
 class DoubleToGameInt : public testing::TestWithParam<DoubleCase> { };
 
@@ -108,13 +120,13 @@ TEST_P(DoubleToGameInt, RoundsHalvesToEven)
 }
 
 INSTANTIATE_TEST_SUITE_P(Values, DoubleToGameInt,
-    testing::Values(DoubleCase { 0.0, Ok, 0 }, DoubleCase { 0.5, Ok, 0 },
-        DoubleCase { 1.5, Ok, 2 }, DoubleCase { 2.5, Ok, 2 }, DoubleCase { 37.5, Ok, 38 },
-        DoubleCase { 12.5, Ok, 12 }, DoubleCase { 214.2857, Ok, 214 },
-        DoubleCase { -0.5, Ok, 0 }, DoubleCase { -1.5, Ok, -2 }, DoubleCase { -2.5, Ok, -2 },
-        DoubleCase { -2.6, Ok, -3 }, DoubleCase { 32767.49, Ok, 32767 },
-        DoubleCase { 32767.5, Range, 0 }, DoubleCase { -32768.5, Ok, -32768 },
-        DoubleCase { -32768.51, Range, 0 }, DoubleCase { 1e300, Range, 0 },
+    testing::Values(DoubleCase { 0.0, Ok, 0 }, DoubleCase { 0.5, Ok, 0 }, DoubleCase { 1.5, Ok, 2 },
+        DoubleCase { 2.5, Ok, 2 }, DoubleCase { 37.5, Ok, 38 }, DoubleCase { 12.5, Ok, 12 },
+        DoubleCase { 214.2857, Ok, 214 }, DoubleCase { -0.5, Ok, 0 }, DoubleCase { -1.5, Ok, -2 },
+        DoubleCase { -2.5, Ok, -2 }, DoubleCase { -2.6, Ok, -3 },
+        DoubleCase { 32767.49, Ok, 32767 }, DoubleCase { 32767.5, Range, 0 },
+        DoubleCase { -32768.5, Ok, -32768 }, DoubleCase { -32768.51, Range, 0 },
+        DoubleCase { 1e300, Range, 0 },
         DoubleCase { std::numeric_limits<double>::infinity(), Range, 0 },
         DoubleCase { -std::numeric_limits<double>::infinity(), Range, 0 },
         DoubleCase { std::numeric_limits<double>::quiet_NaN(), Range, 0 }));

@@ -87,8 +87,8 @@ INSTANTIATE_TEST_SUITE_P(Failures, CalcMaxBlockDexCases,
 
 TEST(DexMessages, NoticesKeepTheirExactTexts)
 {
-    EXPECT_EQ(noticeText(N::BlockMissing),
-        "Please Insert Sheild Block percentage into Area Provided.");
+    EXPECT_EQ(
+        noticeText(N::BlockMissing), "Please Insert Sheild Block percentage into Area Provided.");
     EXPECT_EQ(noticeText(N::LevelMissing), "Please Insert Character Level In Area Provided.");
     EXPECT_EQ(noticeText(N::LevelTooHigh), "Invalid Character Level Must be Lower then 99");
     EXPECT_TRUE(noticeText(N::None).empty());

@@ -48,6 +48,9 @@ frmabout::frmabout(QWidget *parent)
     onClick("Command1", [this] { Command1_Click(); });
 }
 
-void frmabout::Command1_Click() { hide(); }
+void frmabout::Command1_Click()
+{
+    hide();
+}
 
 } // namespace orvanel

@@ -46,6 +46,9 @@ frmhelp::frmhelp(QWidget *parent)
     onClick("cmdclose", [this] { cmdclose_Click(); });
 }
 
-void frmhelp::cmdclose_Click() { hide(); }
+void frmhelp::cmdclose_Click()
+{
+    hide();
+}
 
 } // namespace orvanel

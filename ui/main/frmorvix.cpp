@@ -30,9 +30,8 @@ frmorvix::frmorvix(platform::MessageBoxHost &messages, platform::WindowSlot &hel
 void frmorvix::cmdcontinue_Click()
 {
     auto *level = control<QLineEdit>("txtcharlvl");
-    const DexCalcOutcome outcome
-        = CalcMaxBlockDex(control<QLineEdit>("txtSB")->text().toStdString(),
-            level->text().toStdString());
+    const DexCalcOutcome outcome = CalcMaxBlockDex(
+        control<QLineEdit>("txtSB")->text().toStdString(), level->text().toStdString());
 
     if (outcome.notice != DexNotice::None)
         m_messages.showMessage(this, toQString(noticeText(outcome.notice)));
@@ -52,11 +51,20 @@ void frmorvix::mnuclear_Click()
     control<QLineEdit>("txtSB")->setFocus();
 }
 
-void frmorvix::mnuexit_Click() { platform::endProgram(); }
+void frmorvix::mnuexit_Click()
+{
+    platform::endProgram();
+}
 
-void frmorvix::helpa_Click() { m_helpWindow.show(); }
+void frmorvix::helpa_Click()
+{
+    m_helpWindow.show();
+}
 
-void frmorvix::bout_Click() { m_aboutWindow.show(); }
+void frmorvix::bout_Click()
+{
+    m_aboutWindow.show();
+}
 
 void frmorvix::closeEvent(QCloseEvent *event)
 {
