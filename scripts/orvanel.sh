@@ -1,0 +1,113 @@
+#!/usr/bin/env bash
+# Installs what Orvanel needs, builds it, and starts it or runs every test.
+#
+#   scripts/orvanel.sh run    start Orvanel
+#   scripts/orvanel.sh test   run the whole test suite
+#
+# On Debian and Ubuntu missing packages are installed with apt-get (through sudo
+# when not run as root). Without a display, "run" starts Orvanel on a virtual
+# X display, saves a picture of its window and ends it again.
+set -euo pipefail
+
+root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+build=${ORVANEL_BUILD_DIR:-$root/build}
+packages=(
+    g++ cmake make git libgtest-dev qt6-base-dev
+    xvfb xauth xdotool
+    fonts-wine fonts-ocr-a fonts-blankenburg fonts-dejavu-core
+)
+
+usage() {
+    echo "usage: $0 run|test" >&2
+    exit 2
+}
+
+missing_packages() {
+    local package
+    for package in "${packages[@]}"; do
+        if [ "$(dpkg-query -W -f='${db:Status-Status}' "$package" 2>/dev/null)" != installed ]; then
+            echo "$package"
+        fi
+    done
+}
+
+install_packages() {
+    if ! command -v apt-get >/dev/null || ! command -v dpkg-query >/dev/null; then
+        echo "This system has no apt-get. Install these (or your system's" >&2
+        echo "equivalents), then run this command again:" >&2
+        printf '  %s\n' "${packages[@]}" >&2
+        exit 1
+    fi
+    local missing
+    missing=$(missing_packages)
+    [ -n "$missing" ] || return 0
+    local sudo=()
+    if [ "$(id -u)" -ne 0 ]; then
+        if ! command -v sudo >/dev/null; then
+            echo "Installing needs root. As root, run:" >&2
+            echo "  apt-get install $(echo $missing)" >&2
+            exit 1
+        fi
+        sudo=(sudo)
+    fi
+    echo "Installing: $(echo $missing)"
+    "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get update -qq
+    # shellcheck disable=SC2086 # one word per package
+    "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive \
+        apt-get install -y -qq --no-install-recommends $missing
+}
+
+build_all() {
+    local werror=OFF
+    [ "${CI:-}" = true ] && werror=ON
+    cmake -S "$root" -B "$build" -DORVANEL_WARNINGS_AS_ERRORS=$werror
+    cmake --build "$build" --parallel "$(nproc)"
+}
+
+run_headless() {
+    # shellcheck source=scripts/xvfb.sh
+    . "$root/scripts/xvfb.sh"
+    trap stop_xvfb EXIT
+    start_xvfb
+    local shot="$build/orvanel-screenshot.png"
+    echo "No display found: starting Orvanel on the virtual display $DISPLAY."
+    QT_QPA_PLATFORM=xcb "$build/app/orvanel" &
+    local pid=$!
+    local window
+    if ! window=$(wait_for_window Orvanel 30); then
+        kill "$pid" 2>/dev/null || true
+        echo "Orvanel did not show its window." >&2
+        exit 1
+    fi
+    sleep 0.5
+    "$build/tools/grab/orvanel-grab" "$shot"
+    echo "Saved a picture of its window: $shot"
+    xdotool windowfocus --sync "$window" key --clearmodifiers alt+f x
+    if wait_for_exit "$pid" 10; then
+        echo "Ended Orvanel through File > Exit. Run it again where a display is available."
+    else
+        kill "$pid" 2>/dev/null || true
+        echo "Orvanel did not end through File > Exit; it was stopped." >&2
+        exit 1
+    fi
+}
+
+[ $# -eq 1 ] || usage
+case $1 in
+run)
+    install_packages
+    build_all
+    if [ -n "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ]; then
+        exec "$build/app/orvanel"
+    fi
+    run_headless
+    ;;
+test)
+    install_packages
+    build_all
+    ctest --test-dir "$build" --output-on-failure --parallel "$(nproc)"
+    ;;
+*)
+    usage
+    ;;
+esac
