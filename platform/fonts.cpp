@@ -63,8 +63,10 @@ QFont resolveFont(const FontSpec &spec)
 {
     QString family = QString::fromUtf8(spec.face.data(), qsizetype(spec.face.size()));
     bool bold = spec.bold;
+    // Where the face itself is installed, as on Windows, it needs no stand-in.
     for (const Substitute &substitute : substitutes) {
-        if (substitute.face != spec.face || substitute.bold != spec.bold)
+        if (QFontDatabase::hasFamily(family) || substitute.face != spec.face
+            || substitute.bold != spec.bold)
             continue;
         for (const Candidate &candidate : substitute.candidates) {
             if (candidate.family

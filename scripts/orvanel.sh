@@ -16,6 +16,11 @@ packages=(
     xvfb xauth xdotool
     fonts-wine fonts-ocr-a fonts-blankenburg fonts-dejavu-core
 )
+# What only the tests use: validators, packaging tools, the Windows resource
+# compiler.
+test_packages=(
+    desktop-file-utils appstream dpkg-dev file binutils-mingw-w64-x86-64
+)
 
 usage() {
     echo "usage: $0 run|test" >&2
@@ -103,6 +108,7 @@ run)
     run_headless
     ;;
 test)
+    packages+=("${test_packages[@]}")
     install_packages
     build_all
     ctest --test-dir "$build" --output-on-failure --parallel "$(nproc)"
