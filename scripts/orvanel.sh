@@ -17,9 +17,10 @@ packages=(
     fonts-wine fonts-ocr-a fonts-blankenburg fonts-dejavu-core
 )
 # What only the tests use: validators, packaging tools, the Windows resource
-# compiler.
+# compiler, clang for fuzzing, Google Benchmark.
 test_packages=(
     desktop-file-utils appstream dpkg-dev file binutils-mingw-w64-x86-64
+    clang libclang-rt-14-dev libbenchmark-dev
 )
 
 usage() {
@@ -62,11 +63,26 @@ install_packages() {
         apt-get install -y -qq --no-install-recommends $missing
 }
 
-build_all() {
+# Configures and builds a tree: build_tree DIR [CMAKE_OPTION...]
+build_tree() {
+    local dir=$1
+    shift
     local werror=OFF
     [ "${CI:-}" = true ] && werror=ON
-    cmake -S "$root" -B "$build" -DORVANEL_WARNINGS_AS_ERRORS=$werror
-    cmake --build "$build" --parallel "$(nproc)"
+    cmake -S "$root" -B "$dir" -DORVANEL_WARNINGS_AS_ERRORS=$werror "$@"
+    cmake --build "$dir" --parallel "$(nproc)"
+}
+
+# The whole suite again on a build with AddressSanitizer, LeakSanitizer and
+# UndefinedBehaviorSanitizer. Packaging and fuzzing are left out: the first
+# checks files rather than running our code, the second has sanitizers of its own.
+test_sanitized() {
+    local dir="$build-sanitize"
+    echo "== The test suite under AddressSanitizer and UndefinedBehaviorSanitizer"
+    build_tree "$dir" -DORVANEL_SANITIZE=ON
+    LSAN_OPTIONS="suppressions=$root/tests/lsan.supp:print_suppressions=0" \
+        UBSAN_OPTIONS=print_stacktrace=1 \
+        ctest --test-dir "$dir" --output-on-failure --parallel "$(nproc)" -LE 'fuzz|packaging'
 }
 
 run_headless() {
@@ -101,7 +117,7 @@ run_headless() {
 case $1 in
 run)
     install_packages
-    build_all
+    build_tree "$build"
     if [ -n "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ]; then
         exec "$build/app/orvanel"
     fi
@@ -110,8 +126,9 @@ run)
 test)
     packages+=("${test_packages[@]}")
     install_packages
-    build_all
+    build_tree "$build"
     ctest --test-dir "$build" --output-on-failure --parallel "$(nproc)"
+    test_sanitized
     ;;
 *)
     usage
