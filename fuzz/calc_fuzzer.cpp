@@ -71,7 +71,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     if (expected)
         check(*got.result == *expected);
     else
-        check(got.failure == (b.value == 0 && l.value >= -218 ? DexFailure::BlockIsZero
-                                                              : DexFailure::ProductOverflow));
+        check(got.failure
+            == (b.value == 0 && l.value >= -218 ? DexFailure::BlockIsZero
+                                                : DexFailure::ProductOverflow));
     return 0;
 }

@@ -1,34 +1,17 @@
 // Every level a box can hold, against a set of block percentages, compared with
-// a model that works in 64-bit integers and rounds the exact quotient.
+// a model that works in 64-bit integers and rounds the exact quotient (the one
+// the fuzz targets check against).
 
+#include "exact_model.h"
 #include "max_block_dex.h"
 
 #include <gtest/gtest.h>
 
 #include <cstdint>
-#include <cstdlib>
 #include <string>
 
 namespace orvanel {
 namespace {
-
-// The nearest whole number to p / b, halves to the even neighbour, exactly.
-std::int64_t roundQuotientHalfEven(std::int64_t p, std::int64_t b)
-{
-    if (b < 0) {
-        p = -p;
-        b = -b;
-    }
-    std::int64_t q = p / b;
-    std::int64_t r = p % b;
-    if (r < 0) { // make the remainder non-negative: p = q*b + r, 0 <= r < b
-        r += b;
-        q -= 1;
-    }
-    if (2 * r > b || (2 * r == b && q % 2 != 0))
-        q += 1;
-    return q;
-}
 
 DexCalcOutcome model(std::int64_t block, std::int64_t level)
 {
@@ -36,19 +19,13 @@ DexCalcOutcome model(std::int64_t block, std::int64_t level)
     if (level > 99) {
         expected.notice = DexNotice::LevelTooHigh;
         expected.levelReplaced = true;
-        level = 99;
     }
-    const std::int64_t doubled = level * 2;
-    const std::int64_t product = doubled * 75;
-    if (doubled < -32768 || doubled > 32767 || product < -32768 || product > 32767) {
-        expected.failure = DexFailure::ProductOverflow;
-        return expected;
-    }
-    if (block == 0) {
+    if (const auto dexterity = exact_model::dexterity(block, level))
+        expected.result = static_cast<GameInt>(*dexterity);
+    else if (block == 0 && level >= -218)
         expected.failure = DexFailure::BlockIsZero;
-        return expected;
-    }
-    expected.result = static_cast<GameInt>(roundQuotientHalfEven(product, block) + 15);
+    else
+        expected.failure = DexFailure::ProductOverflow;
     return expected;
 }
 

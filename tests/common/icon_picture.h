@@ -23,11 +23,11 @@ inline Picture expected()
     const Row knob = { { Black, 11, 11 }, { White, 12, 18 }, { Black, 19, 19 } };
     const Row narrowKnob = { { Black, 12, 12 }, { White, 13, 17 }, { Black, 18, 18 } };
     const Row shaft = { { Black, 13, 13 }, { White, 14, 16 }, { Black, 17, 17 } };
-    const Row armEnds = { { Black, 5, 7 }, { Black, 13, 13 }, { White, 14, 16 },
-        { Black, 17, 17 }, { Black, 23, 25 } };
-    const Row armTips = { { Black, 4, 4 }, { White, 5, 7 }, { Black, 8, 8 }, { Black, 13, 13 },
-        { White, 14, 16 }, { Black, 17, 17 }, { Black, 22, 22 }, { White, 23, 25 },
-        { Black, 26, 26 } };
+    const Row armEnds = { { Black, 5, 7 }, { Black, 13, 13 }, { White, 14, 16 }, { Black, 17, 17 },
+        { Black, 23, 25 } };
+    const Row armTips
+        = { { Black, 4, 4 }, { White, 5, 7 }, { Black, 8, 8 }, { Black, 13, 13 }, { White, 14, 16 },
+              { Black, 17, 17 }, { Black, 22, 22 }, { White, 23, 25 }, { Black, 26, 26 } };
     const Row armEdge = { { Black, 3, 3 }, { White, 4, 8 }, { Black, 9, 13 }, { White, 14, 16 },
         { Black, 17, 21 }, { White, 22, 26 }, { Black, 27, 27 } };
     const Row bar = { { Black, 3, 3 }, { White, 4, 26 }, { Black, 27, 27 } };

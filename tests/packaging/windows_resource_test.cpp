@@ -30,9 +30,18 @@ Bytes readFile(const char *variable)
     return Bytes(std::istreambuf_iterator<char>(in), {});
 }
 
-std::uint32_t u16(const Bytes &b, std::size_t at) { return b.at(at) | (b.at(at + 1) << 8); }
-std::uint32_t u32(const Bytes &b, std::size_t at) { return u16(b, at) | (u16(b, at + 2) << 16); }
-std::size_t align4(std::size_t at) { return (at + 3) & ~std::size_t { 3 }; }
+std::uint32_t u16(const Bytes &b, std::size_t at)
+{
+    return b.at(at) | (b.at(at + 1) << 8);
+}
+std::uint32_t u32(const Bytes &b, std::size_t at)
+{
+    return u16(b, at) | (u16(b, at + 2) << 16);
+}
+std::size_t align4(std::size_t at)
+{
+    return (at + 3) & ~std::size_t { 3 };
+}
 
 // Reads a zero-terminated UTF-16 string of ASCII characters; moves past it.
 std::string utf16(const Bytes &b, std::size_t &at)
@@ -98,8 +107,8 @@ std::vector<Resource> readResources(const Bytes &b)
         if (u16(b, at + 8) == 0xffff)
             resource.type = u16(b, at + 10);
         const std::size_t data = at + headerSize;
-        resource.data.assign(b.begin() + std::ptrdiff_t(data),
-            b.begin() + std::ptrdiff_t(data + dataSize));
+        resource.data.assign(
+            b.begin() + std::ptrdiff_t(data), b.begin() + std::ptrdiff_t(data + dataSize));
         if (dataSize > 0)
             resources.push_back(std::move(resource));
         at = align4(data + dataSize);
@@ -108,8 +117,8 @@ std::vector<Resource> readResources(const Bytes &b)
 }
 
 // Walks a version block's tree and gathers its text values by key.
-void collectStrings(const Bytes &b, std::size_t at, std::size_t end,
-    std::map<std::string, std::string> &strings)
+void collectStrings(
+    const Bytes &b, std::size_t at, std::size_t end, std::map<std::string, std::string> &strings)
 {
     while (at + 6 <= end) {
         const std::size_t length = u16(b, at);

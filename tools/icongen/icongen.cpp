@@ -14,8 +14,8 @@ namespace {
 
 // The standard 16-colour palette; the picture uses black (0) and white (15).
 constexpr QRgb palette16[16] = { 0xff000000, 0xff800000, 0xff008000, 0xff808000, 0xff000080,
-    0xff800080, 0xff008080, 0xffc0c0c0, 0xff808080, 0xffff0000, 0xff00ff00, 0xffffff00,
-    0xff0000ff, 0xffff00ff, 0xff00ffff, 0xffffffff };
+    0xff800080, 0xff008080, 0xffc0c0c0, 0xff808080, 0xffff0000, 0xff00ff00, 0xffffff00, 0xff0000ff,
+    0xffff00ff, 0xff00ffff, 0xffffffff };
 
 int nearestPaletteIndex(QRgb colour)
 {
@@ -113,7 +113,8 @@ int main(int argc, char *argv[])
     QGuiApplication application(argc, argv);
     const QStringList args = QGuiApplication::arguments();
     if (args.size() < 4)
-        return fail("usage: icongen png SOURCE.xpm FACTOR OUT.png | icongen ico SOURCE.xpm OUT.ico");
+        return fail(
+            "usage: icongen png SOURCE.xpm FACTOR OUT.png | icongen ico SOURCE.xpm OUT.ico");
 
     const QImage source = QImage(args[2]).convertToFormat(QImage::Format_ARGB32);
     if (source.isNull())
@@ -123,8 +124,8 @@ int main(int argc, char *argv[])
         const int factor = args[3].toInt();
         if (factor < 1)
             return fail("the factor must be a whole number of at least 1");
-        const QImage scaled = source.scaled(source.size() * factor, Qt::IgnoreAspectRatio,
-            Qt::FastTransformation);
+        const QImage scaled
+            = source.scaled(source.size() * factor, Qt::IgnoreAspectRatio, Qt::FastTransformation);
         return scaled.save(args[4], "PNG") ? 0 : fail("cannot write the PNG file");
     }
     if (args[1] == "ico" && args.size() == 4) {
