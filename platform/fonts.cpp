@@ -59,14 +59,14 @@ void loadFontSubstitutes()
     }
 }
 
-QFont resolveFont(const FontSpec &spec)
+QFont resolveFont(const FontSpec &wanted)
 {
-    QString family = QString::fromUtf8(spec.face.data(), qsizetype(spec.face.size()));
-    bool bold = spec.bold;
+    QString family = QString::fromUtf8(wanted.face.data(), qsizetype(wanted.face.size()));
+    bool bold = wanted.bold;
     // Where the face itself is installed, as on Windows, it needs no stand-in.
     for (const Substitute &substitute : substitutes) {
-        if (QFontDatabase::hasFamily(family) || substitute.face != spec.face
-            || substitute.bold != spec.bold)
+        if (QFontDatabase::hasFamily(family) || substitute.face != wanted.face
+            || substitute.bold != wanted.bold)
             continue;
         for (const Candidate &candidate : substitute.candidates) {
             if (candidate.family
@@ -80,9 +80,9 @@ QFont resolveFont(const FontSpec &spec)
 
     QFont font(family);
     font.setStyleHint(QFont::SansSerif);
-    font.setPixelSize(pointsToPixels(spec.points));
+    font.setPixelSize(pointsToPixels(wanted.points));
     font.setBold(bold);
-    font.setUnderline(spec.underline);
+    font.setUnderline(wanted.underline);
     return font;
 }
 
