@@ -1,10 +1,6 @@
 #include "widget_test_main.h"
 
-#include "frmabout.h"
-#include "frmhelp.h"
-#include "frmorvix.h"
-#include "recording_messages.h"
-#include "window_slot.h"
+#include "test_program.h"
 #include "wrapped_label.h"
 
 #include <QAction>
@@ -17,19 +13,6 @@
 using namespace orvanel;
 
 namespace {
-
-struct Program {
-    RecordingMessages messages;
-    platform::WindowSlot help { [] { return std::make_unique<frmhelp>(); } };
-    platform::WindowSlot about { [] { return std::make_unique<frmabout>(); } };
-    frmorvix window { messages, help, about };
-
-    platform::Form *form(const char *which)
-    {
-        return static_cast<platform::Form *>(
-            QString(which) == "help" ? help.instance() : about.instance());
-    }
-};
 
 int countWindowsNamed(const QString &name)
 {
@@ -47,7 +30,7 @@ class InfoWindowsTest : public QObject {
 private slots:
     void windowsExistOnlyOnceShown()
     {
-        Program p;
+        TestProgram p;
         QVERIFY(!p.help.instance());
         QVERIFY(!p.about.instance());
         QCOMPARE(countWindowsNamed("frmhelp") + countWindowsNamed("frmabout"), 0);
@@ -71,7 +54,7 @@ private slots:
         QFETCH(QString, entry);
         QFETCH(QString, which);
         QFETCH(QString, name);
-        Program p;
+        TestProgram p;
         p.window.show();
         p.window.menuEntry(entry.toStdString())->trigger();
         QWidget *first = p.form(qPrintable(which));
@@ -105,7 +88,7 @@ private slots:
         QFETCH(QString, entry);
         QFETCH(QString, which);
         QFETCH(QString, button);
-        Program p;
+        TestProgram p;
         p.window.show();
         p.window.menuEntry(entry.toStdString())->trigger();
         platform::Form *window = p.form(qPrintable(which));
@@ -124,7 +107,7 @@ private slots:
 
     void mainWindowStaysUsable()
     {
-        Program p;
+        TestProgram p;
         p.window.show();
         p.window.menuEntry("helpa")->trigger();
         p.window.menuEntry("bout")->trigger();
@@ -138,7 +121,7 @@ private slots:
 
     void altCPressesTheAboutCloseButton()
     {
-        Program p;
+        TestProgram p;
         p.window.show();
         p.window.menuEntry("bout")->trigger();
         QWidget *about = p.about.instance();
@@ -196,7 +179,7 @@ private slots:
         QFETCH(QSize, client);
         QFETCH(QStringList, texts);
         QFETCH(QString, focusable);
-        Program p;
+        TestProgram p;
         p.window.menuEntry(which == "help" ? "helpa" : "bout")->trigger();
         platform::Form *window = p.form(qPrintable(which));
         QCOMPARE(window->windowTitle(), title);
@@ -229,7 +212,7 @@ private slots:
 
     void helpHeadingIsRedBoldAndUnderlined()
     {
-        Program p;
+        TestProgram p;
         p.window.menuEntry("helpa")->trigger();
         auto *heading = p.form("help")->control<QLabel>("Label1");
         QCOMPARE(heading->palette().color(QPalette::WindowText), QColor(255, 0, 0));
@@ -243,7 +226,7 @@ private slots:
 
     void aboutHeadingAndNameAreBold()
     {
-        Program p;
+        TestProgram p;
         p.window.menuEntry("bout")->trigger();
         auto *heading = p.form("about")->control<QLabel>("lblabout");
         QCOMPARE(heading->font().pixelSize(), 32);

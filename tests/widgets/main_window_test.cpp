@@ -1,11 +1,7 @@
 #include "widget_test_main.h"
 
-#include "frmabout.h"
-#include "frmhelp.h"
-#include "frmorvix.h"
 #include "max_block_dex.h"
-#include "recording_messages.h"
-#include "window_slot.h"
+#include "test_program.h"
 
 #include <QAction>
 #include <QGroupBox>
@@ -30,35 +26,6 @@ QString failure(DexFailure f)
     const std::string_view text = failureText(f);
     return QString::fromUtf8(text.data(), qsizetype(text.size()));
 }
-
-struct Program {
-    RecordingMessages messages;
-    platform::WindowSlot help { [] { return std::make_unique<frmhelp>(); } };
-    platform::WindowSlot about { [] { return std::make_unique<frmabout>(); } };
-    frmorvix window { messages, help, about };
-
-    QLineEdit *box(const char *name) { return window.control<QLineEdit>(name); }
-
-    bool showActive()
-    {
-        window.show();
-        window.activateWindow();
-        return QTest::qWaitForWindowActive(&window);
-    }
-
-    void type(const QString &block, const QString &level)
-    {
-        box("txtSB")->setText(QString());
-        box("txtcharlvl")->setText(QString());
-        QTest::keyClicks(box("txtSB"), block);
-        QTest::keyClicks(box("txtcharlvl"), level);
-    }
-
-    void pressContinue()
-    {
-        QTest::mouseClick(window.control<QPushButton>("cmdcontinue"), Qt::LeftButton);
-    }
-};
 
 } // namespace
 
@@ -138,7 +105,7 @@ private slots:
         QFETCH(QString, levelAfter);
         QFETCH(QString, resultAfter);
 
-        Program p;
+        TestProgram p;
         p.box("txtmax")->setText("7");
         p.type(block, level);
         p.pressContinue();
@@ -151,7 +118,7 @@ private slots:
 
     void messageComesBeforeTheBoxesChange()
     {
-        Program p;
+        TestProgram p;
         p.box("txtmax")->setText("213");
         p.type("50", "120");
         QStringList seen;
@@ -165,7 +132,7 @@ private slots:
 
     void secondContinueOverwritesTheResult()
     {
-        Program p;
+        TestProgram p;
         p.type("75", "99");
         p.pressContinue();
         QCOMPARE(p.box("txtmax")->text(), QString("213"));
@@ -185,7 +152,7 @@ private slots:
     void clearEmptiesAllBoxesAndFocusesTheBlockBox()
     {
         QFETCH(bool, byKey);
-        Program p;
+        TestProgram p;
         QVERIFY(p.showActive());
         p.type("50", "80");
         p.pressContinue();
@@ -201,7 +168,7 @@ private slots:
 
     void tabVisitsTheBoxesAndButtonInOrder()
     {
-        Program p;
+        TestProgram p;
         QVERIFY(p.showActive());
         QCOMPARE(QApplication::focusWidget(), p.box("txtSB"));
         const QList<QWidget *> expected { p.box("txtcharlvl"),
@@ -214,7 +181,7 @@ private slots:
 
     void enterInABoxComputesNothing()
     {
-        Program p;
+        TestProgram p;
         QVERIFY(p.showActive());
         p.type("75", "99");
         for (const char *name : { "txtSB", "txtcharlvl" }) {
@@ -227,7 +194,7 @@ private slots:
 
     void boxesTakeTextsOfAnyLength()
     {
-        Program p;
+        TestProgram p;
         const QString pasted(100000, QChar('9'));
         p.box("txtSB")->setText("50");
         p.box("txtcharlvl")->insert(pasted);
@@ -255,7 +222,7 @@ private slots:
             { "txtmax", "fmdisp", { 3480, 600, 615, 405 } },
             { "Label4", "clientArea", { 3600, 2760, 1455, 255 } },
         };
-        Program p;
+        TestProgram p;
         for (const Placed &c : table) {
             QWidget *widget = p.window.control(c.name);
             QVERIFY2(widget, c.name);
@@ -269,7 +236,7 @@ private slots:
 
     void windowHasItsTitleFixedSizeAndPlace()
     {
-        Program p;
+        TestProgram p;
         QVERIFY(p.showActive());
         QCOMPARE(p.window.windowTitle(), QString("Orvanel"));
         QCOMPARE(p.window.objectName(), QString("frmorvix"));
@@ -282,7 +249,7 @@ private slots:
 
     void fontsAndTextsAreShownWhole()
     {
-        Program p;
+        TestProgram p;
         QVERIFY(p.showActive());
         struct Text {
             const char *name;
@@ -312,7 +279,7 @@ private slots:
 
     void boxesHaveNamesForScreenReaders()
     {
-        Program p;
+        TestProgram p;
         QCOMPARE(p.box("txtSB")->accessibleName(), QString("Block percentage"));
         QCOMPARE(p.box("txtcharlvl")->accessibleName(), QString("Character Level"));
         QCOMPARE(p.box("txtmax")->accessibleName(), QString("Dex For Max Block"));
@@ -320,7 +287,7 @@ private slots:
 
     void menuBarHoldsTheCommands()
     {
-        Program p;
+        TestProgram p;
         QStringList titles;
         for (QAction *action : p.window.menuBar()->actions())
             titles << action->text();
@@ -342,7 +309,7 @@ private slots:
     void exitEndsTheProgramWithAllWindows()
     {
         QFETCH(bool, byCloseBox);
-        Program p;
+        TestProgram p;
         QVERIFY(p.showActive());
         p.window.menuEntry("helpa")->trigger();
         p.window.menuEntry("bout")->trigger();

@@ -1,10 +1,6 @@
 #include "widget_test_main.h"
 
-#include "frmabout.h"
-#include "frmhelp.h"
-#include "frmorvix.h"
-#include "recording_messages.h"
-#include "window_slot.h"
+#include "test_program.h"
 
 #include <QAction>
 #include <QLineEdit>
@@ -17,10 +13,6 @@ using namespace orvanel;
 // The shield reference menu, read back from the menus the window really holds.
 class ShieldMenuTest : public QObject {
     Q_OBJECT
-
-    RecordingMessages messages;
-    platform::WindowSlot help { [] { return std::make_unique<frmhelp>(); } };
-    platform::WindowSlot about { [] { return std::make_unique<frmabout>(); } };
 
 private slots:
     void listsEveryShieldWithItsValues()
@@ -42,8 +34,8 @@ private slots:
             { "Tiamat's Rebuke", "Pally =40", "as/am/b =35", "d/s/n =30" },
             { "Viscerataunt", "Pally =60", "as/am/b =55", "d/s/n =50" },
         };
-        frmorvix window(messages, help, about);
-        QMenu *shields = window.menu("mnusl");
+        TestProgram p;
+        QMenu *shields = p.window.menu("mnusl");
         QVERIFY(shields);
         QCOMPARE(shields->menuAction()->text(), QString("&Sheild List"));
 
@@ -66,17 +58,17 @@ private slots:
 
     void choosingAValueChangesNothing()
     {
-        frmorvix window(messages, help, about);
+        TestProgram p;
         for (const char *name : { "txtSB", "txtcharlvl", "txtmax" })
-            window.control<QLineEdit>(name)->setText("5");
-        for (QAction *shield : window.menu("mnusl")->actions()) {
+            p.box(name)->setText("5");
+        for (QAction *shield : p.window.menu("mnusl")->actions()) {
             for (QAction *value : shield->menu()->actions())
                 value->trigger();
         }
         for (const char *name : { "txtSB", "txtcharlvl", "txtmax" })
-            QCOMPARE(window.control<QLineEdit>(name)->text(), QString("5"));
-        QVERIFY(messages.texts.isEmpty());
-        QVERIFY(!help.instance() && !about.instance());
+            QCOMPARE(p.box(name)->text(), QString("5"));
+        QVERIFY(p.messages.texts.isEmpty());
+        QVERIFY(!p.help.instance() && !p.about.instance());
     }
 };
 
