@@ -55,7 +55,7 @@ struct FormDescription {
     int clientHeightTwips = 0; // under the menu bar, if there is one
     Placement placement = Placement::WindowSystemDefault;
     FontSpec defaultFont;
-    std::string_view icon; // a Qt resource path; empty: no icon of its own
+    bool applicationIcon = false; // shows the program's icon; false: none of its own
     std::vector<ControlDescription> controls;
     std::vector<MenuEntryDescription> menuBar;
 };

@@ -1,25 +1,27 @@
 #pragma once
 
 // Layout units. Windows and controls are laid out in twips (1/1440 inch) and
-// fonts in points; both become device-independent pixels at 96 dots per inch,
-// which Qt scales further on high-density screens.
-
-#include <QRect>
-#include <QSize>
+// fonts in points. Both become pixels at a given number of dots per inch: at 96
+// dpi a pixel is 15 twips, and 8.25 pt is 11 px, 9.75 pt 13 px and 24 pt 32 px.
 
 namespace orvanel::platform {
 
-inline constexpr int twipsPerPixel = 15;
+inline constexpr int designDpi = 96;
+inline constexpr int twipsPerInch = 1440;
+inline constexpr int twipsPerPixel = twipsPerInch / designDpi;
 
-constexpr int twipsToPixels(int twips)
+// Rounds half up, as the layout was measured in whole pixels at 96 dpi.
+constexpr int twipsToPixels(int twips, int dpi = designDpi)
 {
-    return (2 * twips + twipsPerPixel) / (2 * twipsPerPixel);
+    const long scaled = 2L * twips * dpi;
+    const long whole = 2L * twipsPerInch;
+    return static_cast<int>(
+        scaled >= 0 ? (scaled + twipsPerInch) / whole : -((-scaled + twipsPerInch) / whole));
 }
 
-// 8.25 pt gives 11 px, 9.75 pt 13 px and 24 pt 32 px.
-constexpr int pointsToPixels(double points)
+constexpr int pointsToPixels(double points, int dpi = designDpi)
 {
-    return static_cast<int>(points * 96.0 / 72.0 + 0.5);
+    return static_cast<int>(points * dpi / 72.0 + 0.5);
 }
 
 struct TwipsRect {
@@ -28,16 +30,5 @@ struct TwipsRect {
     int width = 0;
     int height = 0;
 };
-
-inline QRect toPixels(const TwipsRect &r)
-{
-    return { twipsToPixels(r.left), twipsToPixels(r.top), twipsToPixels(r.width),
-        twipsToPixels(r.height) };
-}
-
-inline QSize toPixels(int widthTwips, int heightTwips)
-{
-    return { twipsToPixels(widthTwips), twipsToPixels(heightTwips) };
-}
 
 } // namespace orvanel::platform

@@ -11,17 +11,15 @@ WindowSlot::WindowSlot(Factory create)
 
 void WindowSlot::show()
 {
-    if (!m_window)
-        m_window = m_create();
-    m_window->show();
-    m_window->raise();
-    m_window->activateWindow();
+    if (!m_form)
+        m_form = m_create();
+    m_form->window().show();
 }
 
 void WindowSlot::hide()
 {
-    if (m_window)
-        m_window->hide();
+    if (m_form)
+        m_form->window().hide();
 }
 
 } // namespace orvanel::platform

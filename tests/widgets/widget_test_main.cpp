@@ -1,6 +1,6 @@
 #include "widget_test_main.h"
 
-#include "program.h"
+#include "qt_runtime.h"
 
 #include <QApplication>
 #include <QTest>

@@ -42,15 +42,15 @@ FormDescription frmaboutDescription()
     };
 }
 
-frmabout::frmabout(QWidget *parent)
-    : Form(frmaboutDescription(), parent)
+frmabout::frmabout(platform::Runtime &runtime)
+    : Form(runtime, frmaboutDescription())
 {
-    onClick("Command1", [this] { Command1_Click(); });
+    window().onClick("Command1", [this] { Command1_Click(); });
 }
 
 void frmabout::Command1_Click()
 {
-    hide();
+    window().hide();
 }
 
 } // namespace orvanel

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "form.h"
+#include "window_slot.h"
 
 namespace orvanel {
 
@@ -8,10 +8,8 @@ platform::FormDescription frmaboutDescription();
 
 // The program's name, version and purpose, and where to write; Close hides it.
 class frmabout : public platform::Form {
-    Q_OBJECT
-
 public:
-    explicit frmabout(QWidget *parent = nullptr);
+    explicit frmabout(platform::Runtime &runtime);
 
     void Command1_Click();
 };

@@ -40,15 +40,15 @@ FormDescription frmhelpDescription()
     };
 }
 
-frmhelp::frmhelp(QWidget *parent)
-    : Form(frmhelpDescription(), parent)
+frmhelp::frmhelp(platform::Runtime &runtime)
+    : Form(runtime, frmhelpDescription())
 {
-    onClick("cmdclose", [this] { cmdclose_Click(); });
+    window().onClick("cmdclose", [this] { cmdclose_Click(); });
 }
 
 void frmhelp::cmdclose_Click()
 {
-    hide();
+    window().hide();
 }
 
 } // namespace orvanel

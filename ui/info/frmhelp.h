@@ -1,6 +1,6 @@
 #pragma once
 
-#include "form.h"
+#include "window_slot.h"
 
 namespace orvanel {
 
@@ -8,10 +8,8 @@ platform::FormDescription frmhelpDescription();
 
 // Three steps on how to use the program; Close hides the window.
 class frmhelp : public platform::Form {
-    Q_OBJECT
-
 public:
-    explicit frmhelp(QWidget *parent = nullptr);
+    explicit frmhelp(platform::Runtime &runtime);
 
     void cmdclose_Click();
 };

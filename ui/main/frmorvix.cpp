@@ -1,59 +1,52 @@
 #include "frmorvix.h"
 
 #include "max_block_dex.h"
-#include "message_box.h"
-#include "program.h"
-#include "qt_text.h"
-#include "window_slot.h"
-
-#include <QCloseEvent>
-#include <QLineEdit>
 
 namespace orvanel {
 
-using platform::toQString;
-
-frmorvix::frmorvix(platform::MessageBoxHost &messages, platform::WindowSlot &helpWindow,
-    platform::WindowSlot &aboutWindow)
-    : Form(frmorvixDescription())
-    , m_messages(messages)
+frmorvix::frmorvix(
+    platform::Runtime &runtime, platform::WindowSlot &helpWindow, platform::WindowSlot &aboutWindow)
+    : Form(runtime, frmorvixDescription())
     , m_helpWindow(helpWindow)
     , m_aboutWindow(aboutWindow)
 {
-    onClick("cmdcontinue", [this] { cmdcontinue_Click(); });
-    onClick("mnuclear", [this] { mnuclear_Click(); });
-    onClick("mnuexit", [this] { mnuexit_Click(); });
-    onClick("helpa", [this] { helpa_Click(); });
-    onClick("bout", [this] { bout_Click(); });
+    platform::Window &w = window();
+    w.onClick("cmdcontinue", [this] { cmdcontinue_Click(); });
+    w.onClick("mnuclear", [this] { mnuclear_Click(); });
+    w.onClick("mnuexit", [this] { mnuexit_Click(); });
+    w.onClick("helpa", [this] { helpa_Click(); });
+    w.onClick("bout", [this] { bout_Click(); });
+    // The close box ends the program like File > Exit, so that no hidden
+    // window keeps it running.
+    w.onCloseBox([this] { mnuexit_Click(); });
 }
 
 void frmorvix::cmdcontinue_Click()
 {
-    auto *level = control<QLineEdit>("txtcharlvl");
-    const DexCalcOutcome outcome = CalcMaxBlockDex(
-        control<QLineEdit>("txtSB")->text().toStdString(), level->text().toStdString());
+    platform::Window &w = window();
+    const DexCalcOutcome outcome = CalcMaxBlockDex(w.text("txtSB"), w.text("txtcharlvl"));
 
     if (outcome.notice != DexNotice::None)
-        m_messages.showMessage(this, toQString(noticeText(outcome.notice)));
+        runtime().showMessage(&w, noticeText(outcome.notice));
     if (outcome.levelReplaced)
-        level->setText(toQString(replacementLevelText));
+        w.setText("txtcharlvl", replacementLevelText);
     if (outcome.failure != DexFailure::None)
-        m_messages.showMessage(this, toQString(failureText(outcome.failure)));
+        runtime().showMessage(&w, failureText(outcome.failure));
     if (outcome.result)
-        control<QLineEdit>("txtmax")->setText(
-            QString::fromStdString(gameIntToText(*outcome.result)));
+        w.setText("txtmax", gameIntToText(*outcome.result));
 }
 
 void frmorvix::mnuclear_Click()
 {
+    platform::Window &w = window();
     for (const char *box : { "txtmax", "txtcharlvl", "txtSB" })
-        control<QLineEdit>(box)->clear();
-    control<QLineEdit>("txtSB")->setFocus();
+        w.setText(box, "");
+    w.setFocus("txtSB");
 }
 
 void frmorvix::mnuexit_Click()
 {
-    platform::endProgram();
+    runtime().endProgram();
 }
 
 void frmorvix::helpa_Click()
@@ -64,12 +57,6 @@ void frmorvix::helpa_Click()
 void frmorvix::bout_Click()
 {
     m_aboutWindow.show();
-}
-
-void frmorvix::closeEvent(QCloseEvent *event)
-{
-    event->accept();
-    platform::endProgram();
 }
 
 } // namespace orvanel

@@ -1,13 +1,6 @@
 #pragma once
 
-#include "form.h"
-
-class QCloseEvent;
-
-namespace orvanel::platform {
-class MessageBoxHost;
-class WindowSlot;
-} // namespace orvanel::platform
+#include "window_slot.h"
 
 namespace orvanel {
 
@@ -15,10 +8,8 @@ platform::FormDescription frmorvixDescription();
 
 // The main window: two inputs, Continue, the framed result and the menu bar.
 class frmorvix : public platform::Form {
-    Q_OBJECT
-
 public:
-    frmorvix(platform::MessageBoxHost &messages, platform::WindowSlot &helpWindow,
+    frmorvix(platform::Runtime &runtime, platform::WindowSlot &helpWindow,
         platform::WindowSlot &aboutWindow);
 
     void cmdcontinue_Click();
@@ -27,13 +18,7 @@ public:
     void helpa_Click();
     void bout_Click();
 
-protected:
-    // The close box ends the program like File > Exit, so that no hidden
-    // window keeps it running.
-    void closeEvent(QCloseEvent *event) override;
-
 private:
-    platform::MessageBoxHost &m_messages;
     platform::WindowSlot &m_helpWindow;
     platform::WindowSlot &m_aboutWindow;
 };

@@ -33,7 +33,7 @@ FormDescription frmorvixDescription()
         .clientHeightTwips = 3015,
         .placement = Placement::CentreOfScreen,
         .defaultFont = { "MS Sans Serif", 8.25 },
-        .icon = ":/orvanel/orvanel.xpm",
+        .applicationIcon = true,
         .controls = {
             { .kind = ControlKind::Label, .name = "Label1", .text = "Block percentage",
                 .rect = { 120, 120, 1455, 255 }, .tabIndex = 3 },

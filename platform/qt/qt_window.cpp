@@ -1,10 +1,11 @@
-#include "form.h"
+#include "qt_window.h"
 
 #include "fonts.h"
 #include "qt_text.h"
 
 #include <QAbstractButton>
 #include <QAction>
+#include <QCloseEvent>
 #include <QGroupBox>
 #include <QIcon>
 #include <QKeySequence>
@@ -85,14 +86,14 @@ void addMenuEntries(QMenu *menu, const std::vector<MenuEntryDescription> &entrie
 
 } // namespace
 
-Form::Form(const FormDescription &description, QWidget *parent)
+QtWindow::QtWindow(const FormDescription &description, QWidget *parent)
     : QMainWindow(parent)
     , m_placement(description.placement)
 {
     setObjectName(toQString(description.name));
     setWindowTitle(toQString(description.title));
-    if (!description.icon.empty())
-        setWindowIcon(QIcon(toQString(description.icon)));
+    if (description.applicationIcon)
+        setWindowIcon(QIcon(QStringLiteral(":/orvanel/orvanel.xpm")));
     setFont(resolveFont(description.defaultFont));
 
     auto *client = new QWidget(this);
@@ -107,23 +108,69 @@ Form::Form(const FormDescription &description, QWidget *parent)
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 }
 
-QString Form::qName(std::string_view name)
+QString QtWindow::qName(std::string_view name)
 {
     return toQString(name);
 }
 
-QAction *Form::menuEntry(std::string_view name) const
+QAction *QtWindow::menuEntry(std::string_view name) const
 {
     const auto actions = findChildren<QAction *>(qName(name));
     return actions.isEmpty() ? nullptr : actions.first();
 }
 
-QMenu *Form::menu(std::string_view name) const
+QMenu *QtWindow::menu(std::string_view name) const
 {
     return findChild<QMenu *>(qName(name));
 }
 
-void Form::onClick(std::string_view name, std::function<void()> handler)
+std::string QtWindow::text(std::string_view name) const
+{
+    return control<QLineEdit>(name)->text().toStdString();
+}
+
+void QtWindow::setText(std::string_view name, std::string_view text)
+{
+    control<QLineEdit>(name)->setText(toQString(text));
+}
+
+void QtWindow::setFocus(std::string_view name)
+{
+    control(name)->setFocus();
+}
+
+void QtWindow::onCloseBox(std::function<void()> handler)
+{
+    m_closeBox = std::move(handler);
+}
+
+void QtWindow::show()
+{
+    QMainWindow::show();
+    raise();
+    activateWindow();
+}
+
+void QtWindow::hide()
+{
+    QMainWindow::hide();
+}
+
+bool QtWindow::isVisible() const
+{
+    return QMainWindow::isVisible();
+}
+
+void QtWindow::closeEvent(QCloseEvent *event)
+{
+    // Without a handler of its own the close box hides the window, which keeps
+    // existing; closing is the same as hiding for a Qt window.
+    event->accept();
+    if (m_closeBox)
+        m_closeBox();
+}
+
+void QtWindow::onClick(std::string_view name, std::function<void()> handler)
 {
     if (auto *button = control<QAbstractButton>(name)) {
         connect(button, &QAbstractButton::clicked, this, [handler] { handler(); });
@@ -134,7 +181,7 @@ void Form::onClick(std::string_view name, std::function<void()> handler)
     }
 }
 
-void Form::buildControls(const FormDescription &description)
+void QtWindow::buildControls(const FormDescription &description)
 {
     QWidget *client = centralWidget();
     const QFont defaultFont = font();
@@ -174,7 +221,7 @@ void Form::buildControls(const FormDescription &description)
         focusable.front().second->setFocus();
 }
 
-void Form::buildMenuBar(const FormDescription &description)
+void QtWindow::buildMenuBar(const FormDescription &description)
 {
     if (description.menuBar.empty())
         return;
@@ -187,7 +234,7 @@ void Form::buildMenuBar(const FormDescription &description)
     }
 }
 
-void Form::showEvent(QShowEvent *event)
+void QtWindow::showEvent(QShowEvent *event)
 {
     if (!m_placed) {
         m_placed = true;

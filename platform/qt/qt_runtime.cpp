@@ -1,0 +1,73 @@
+#include "qt_runtime.h"
+
+#include "fonts.h"
+#include "qt_text.h"
+#include "qt_window.h"
+
+#include <QApplication>
+#include <QIcon>
+#include <QMessageBox>
+#include <QStyleFactory>
+#include <QWidget>
+
+namespace orvanel::platform {
+
+void prepareApplication(QApplication &application)
+{
+    QApplication::setApplicationName(QStringLiteral("orvanel"));
+    QApplication::setDesktopFileName(QStringLiteral("orvanel"));
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/orvanel/orvanel.xpm")));
+    loadFontSubstitutes();
+    if (QStyle *style = QStyleFactory::create(QStringLiteral("Windows")))
+        QApplication::setStyle(style);
+    // Menus and message boxes use the system font of the desktop the
+    // windows were designed on.
+    QApplication::setFont(resolveFont({ "MS Sans Serif", 8.25 }));
+    // Only File > Exit or the main window's close box end the program.
+    application.setQuitOnLastWindowClosed(false);
+}
+
+QtRuntime::QtRuntime(int &argc, char **argv, std::string_view applicationTitle)
+    : m_applicationTitle(toQString(applicationTitle))
+{
+    if (!QApplication::instance()) {
+        m_ownApplication = std::make_unique<QApplication>(argc, argv);
+        prepareApplication(*m_ownApplication);
+    }
+}
+
+QtRuntime::~QtRuntime() = default;
+
+std::unique_ptr<Window> QtRuntime::createWindow(const FormDescription &description)
+{
+    return std::make_unique<QtWindow>(description);
+}
+
+void QtRuntime::showMessage(Window *owner, std::string_view text)
+{
+    QMessageBox box(QMessageBox::NoIcon, m_applicationTitle, toQString(text), QMessageBox::Ok,
+        dynamic_cast<QtWindow *>(owner));
+    box.setTextFormat(Qt::PlainText);
+    box.setWindowModality(Qt::ApplicationModal);
+    box.exec();
+}
+
+void QtRuntime::endProgram()
+{
+    const auto windows = QApplication::topLevelWidgets();
+    for (QWidget *window : windows)
+        window->hide();
+    QCoreApplication::exit(0);
+}
+
+int QtRuntime::run()
+{
+    return QApplication::exec();
+}
+
+std::unique_ptr<Runtime> makeRuntime(int &argc, char **argv, std::string_view applicationTitle)
+{
+    return std::make_unique<QtRuntime>(argc, argv, applicationTitle);
+}
+
+} // namespace orvanel::platform

@@ -1,0 +1,506 @@
+#include "win32_window.h"
+
+#include "text_lines.h"
+#include "twips.h"
+#include "win32_runtime.h"
+
+#include <algorithm>
+
+namespace orvanel::platform {
+
+namespace {
+
+using win32::toUtf8;
+using win32::toWide;
+
+// Control and command identifiers stay clear of IDOK and IDCANCEL, which the
+// dialog manager sends for Enter and Escape: those two run nothing.
+constexpr int firstControlId = 100;
+constexpr int firstMenuId = 1000;
+// A fixed border: no sizing frame, no maximise box. Not WS_CLIPCHILDREN: the
+// window's background shows through the frame (group box), which paints only
+// its border and caption.
+constexpr DWORD windowStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
+constexpr DWORD windowExStyle = 0;
+const wchar_t *const labelClass = L"OrvanelLabel";
+
+HINSTANCE instance()
+{
+    return GetModuleHandleW(nullptr);
+}
+
+// Labels are static controls that draw their own text: broken into lines at
+// blanks only, each word whole, clipped at the label's edges, "&" shown as it
+// is. Everything but the painting is the static control's, so that the label
+// reads as static text to assistive tools.
+WNDPROC staticProc = nullptr;
+
+LRESULT CALLBACK labelProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (message == WM_ERASEBKGND)
+        return 1;
+    if (message != WM_PAINT)
+        return CallWindowProcW(staticProc, hwnd, message, wParam, lParam);
+
+    PAINTSTRUCT paint;
+    HDC dc = BeginPaint(hwnd, &paint);
+    RECT client;
+    GetClientRect(hwnd, &client);
+    // The parent chooses the colours, as it does for any static control.
+    auto brush = reinterpret_cast<HBRUSH>(SendMessageW(GetParent(hwnd), WM_CTLCOLORSTATIC,
+        reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(hwnd)));
+    FillRect(dc, &client, brush ? brush : GetSysColorBrush(COLOR_BTNFACE));
+    SetBkMode(dc, TRANSPARENT);
+    auto font = reinterpret_cast<HFONT>(SendMessageW(hwnd, WM_GETFONT, 0, 0));
+    HGDIOBJ oldFont = SelectObject(dc, font ? font : GetStockObject(DEFAULT_GUI_FONT));
+
+    const int length = GetWindowTextLengthW(hwnd);
+    std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
+    GetWindowTextW(hwnd, text.data(), length + 1);
+    text.resize(static_cast<std::size_t>(length));
+    const std::wstring_view view(text);
+    TEXTMETRICW metrics;
+    GetTextMetricsW(dc, &metrics);
+    const auto widthOf = [dc](std::wstring_view piece) {
+        SIZE size {};
+        GetTextExtentPoint32W(dc, piece.data(), static_cast<int>(piece.size()), &size);
+        return static_cast<int>(size.cx);
+    };
+    int y = 0;
+    for (const LineSpan &line : breakLines(view, client.right, widthOf)) {
+        if (y >= client.bottom)
+            break;
+        ExtTextOutW(dc, 0, y, ETO_CLIPPED, &client, view.data() + line.start,
+            static_cast<UINT>(line.length), nullptr);
+        y += metrics.tmHeight;
+    }
+    SelectObject(dc, oldFont);
+    EndPaint(hwnd, &paint);
+    return 0;
+}
+
+void registerLabelClass()
+{
+    static bool registered = false;
+    if (registered)
+        return;
+    registered = true;
+    WNDCLASSEXW cls { sizeof cls };
+    GetClassInfoExW(nullptr, L"STATIC", &cls);
+    staticProc = cls.lpfnWndProc;
+    cls.cbSize = sizeof cls;
+    cls.hInstance = instance();
+    cls.lpfnWndProc = labelProc;
+    cls.lpszClassName = labelClass;
+    RegisterClassExW(&cls);
+}
+
+HFONT makeFont(const FontSpec &spec, int dpi)
+{
+    const std::wstring face = win32::installedFace(spec.face);
+    return CreateFontW(-pointsToPixels(spec.points, dpi), 0, 0, 0, spec.bold ? FW_BOLD : FW_NORMAL,
+        FALSE, spec.underline ? TRUE : FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
+        CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, face.c_str());
+}
+
+// "F1" to "F12": the function-key shortcuts the menus use.
+std::optional<WORD> functionKey(std::string_view shortcut)
+{
+    if (shortcut.size() < 2 || shortcut[0] != 'F')
+        return std::nullopt;
+    int number = 0;
+    for (char c : shortcut.substr(1)) {
+        if (c < '0' || c > '9')
+            return std::nullopt;
+        number = number * 10 + (c - '0');
+    }
+    if (number < 1 || number > 12)
+        return std::nullopt;
+    return static_cast<WORD>(VK_F1 + number - 1);
+}
+
+} // namespace
+
+Win32Window::Win32Window(Win32Runtime &runtime, const FormDescription &description)
+    : m_runtime(runtime)
+    , m_description(description)
+    , m_className(L"Orvanel." + toWide(description.name))
+{
+    registerLabelClass();
+    registerClass();
+    buildMenuBar();
+    m_hwnd = CreateWindowExW(windowExStyle, m_className.c_str(), toWide(description.title).c_str(),
+        windowStyle, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr, m_menu,
+        instance(), this);
+    m_runtime.add(this);
+    m_dpi = win32::dpiOf(m_hwnd);
+    createControls();
+    layOut();
+    resizeToClientArea(nullptr);
+
+    if (description.placement == Placement::CentreOfScreen) {
+        RECT window;
+        GetWindowRect(m_hwnd, &window);
+        MONITORINFO monitor { sizeof monitor };
+        GetMonitorInfoW(MonitorFromWindow(m_hwnd, MONITOR_DEFAULTTOPRIMARY), &monitor);
+        const RECT &area = monitor.rcWork;
+        const int width = window.right - window.left;
+        const int height = window.bottom - window.top;
+        SetWindowPos(m_hwnd, nullptr, area.left + (area.right - area.left - width) / 2,
+            area.top + (area.bottom - area.top - height) / 2, 0, 0,
+            SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+}
+
+Win32Window::~Win32Window()
+{
+    destroy();
+    m_runtime.remove(this);
+}
+
+void Win32Window::destroy()
+{
+    if (m_hwnd)
+        DestroyWindow(m_hwnd); // the menu goes with it
+    m_hwnd = nullptr;
+    m_menu = nullptr;
+    if (m_accelerators)
+        DestroyAcceleratorTable(m_accelerators);
+    m_accelerators = nullptr;
+    releaseFonts();
+}
+
+void Win32Window::registerClass() const
+{
+    WNDCLASSEXW cls { sizeof cls };
+    if (GetClassInfoExW(instance(), m_className.c_str(), &cls))
+        return;
+    cls = WNDCLASSEXW { sizeof cls };
+    cls.lpfnWndProc = windowProc;
+    cls.hInstance = instance();
+    cls.hCursor = LoadCursorW(nullptr, MAKEINTRESOURCEW(32512)); // IDC_ARROW
+    cls.hbrBackground = reinterpret_cast<HBRUSH>(static_cast<INT_PTR>(COLOR_BTNFACE + 1));
+    cls.lpszClassName = m_className.c_str();
+    if (m_description.applicationIcon) {
+        // The program's icon is resource 1 of the executable.
+        cls.hIcon = static_cast<HICON>(LoadImageW(instance(), MAKEINTRESOURCEW(1), IMAGE_ICON,
+            GetSystemMetrics(SM_CXICON), GetSystemMetrics(SM_CYICON), LR_DEFAULTCOLOR));
+        cls.hIconSm = static_cast<HICON>(LoadImageW(instance(), MAKEINTRESOURCEW(1), IMAGE_ICON,
+            GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON), LR_DEFAULTCOLOR));
+    }
+    RegisterClassExW(&cls);
+}
+
+void Win32Window::createControls()
+{
+    // Created in tab order, which the dialog manager follows.
+    std::vector<const ControlDescription *> ordered;
+    for (const ControlDescription &c : m_description.controls)
+        ordered.push_back(&c);
+    std::stable_sort(ordered.begin(), ordered.end(),
+        [](const ControlDescription *a, const ControlDescription *b) {
+            return a->tabIndex < b->tabIndex;
+        });
+
+    int id = firstControlId;
+    for (const ControlDescription *c : ordered) {
+        const wchar_t *cls = L"STATIC";
+        DWORD style = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS;
+        DWORD exStyle = 0;
+        switch (c->kind) {
+        case ControlKind::Label:
+            cls = labelClass;
+            style |= SS_LEFT | SS_NOPREFIX;
+            break;
+        case ControlKind::TextBox:
+            cls = L"EDIT";
+            style |= WS_TABSTOP | ES_LEFT | ES_AUTOHSCROLL;
+            exStyle = WS_EX_CLIENTEDGE;
+            break;
+        case ControlKind::PushButton:
+            cls = L"BUTTON";
+            style |= WS_TABSTOP | BS_PUSHBUTTON;
+            break;
+        case ControlKind::Frame:
+            cls = L"BUTTON";
+            style |= BS_GROUPBOX;
+            break;
+        }
+        HWND hwnd = CreateWindowExW(exStyle, cls, toWide(c->text).c_str(), style, 0, 0, 0, 0,
+            m_hwnd, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance(), nullptr);
+        if (c->kind == ControlKind::TextBox)
+            SendMessageW(hwnd, EM_SETLIMITTEXT, 0, 0); // as long as Windows allows
+        if (c->kind == ControlKind::PushButton)
+            m_commandIds.emplace(std::string(c->name), id);
+        m_controls.push_back({ c, hwnd, nullptr, id });
+        ++id;
+    }
+    // The frame lies beneath the controls it holds.
+    for (const Control &c : m_controls) {
+        if (c.description->kind == ControlKind::Frame)
+            SetWindowPos(c.hwnd, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    }
+}
+
+void Win32Window::buildMenuBar()
+{
+    if (m_description.menuBar.empty())
+        return;
+    m_menu = CreateMenu();
+    std::vector<ACCEL> accelerators;
+    for (const MenuEntryDescription &entry : m_description.menuBar)
+        appendMenu(m_menu, entry, accelerators);
+    if (!accelerators.empty())
+        m_accelerators
+            = CreateAcceleratorTableW(accelerators.data(), static_cast<int>(accelerators.size()));
+}
+
+void Win32Window::appendMenu(
+    HMENU menu, const MenuEntryDescription &entry, std::vector<ACCEL> &accelerators)
+{
+    std::wstring text = toWide(entry.text);
+    if (!entry.shortcut.empty())
+        text += L'\t' + toWide(entry.shortcut);
+    const UINT state = entry.enabled ? MF_ENABLED : MF_GRAYED;
+    if (!entry.submenu.empty()) {
+        HMENU submenu = CreatePopupMenu();
+        for (const MenuEntryDescription &inner : entry.submenu)
+            appendMenu(submenu, inner, accelerators);
+        AppendMenuW(
+            menu, MF_POPUP | MF_STRING | state, reinterpret_cast<UINT_PTR>(submenu), text.c_str());
+        return;
+    }
+    const int id = firstMenuId + static_cast<int>(m_commandIds.size());
+    if (!entry.name.empty())
+        m_commandIds.emplace(std::string(entry.name), id);
+    AppendMenuW(menu, MF_STRING | state, static_cast<UINT_PTR>(id), text.c_str());
+    if (const auto key = functionKey(entry.shortcut))
+        accelerators.push_back({ FVIRTKEY, *key, static_cast<WORD>(id) });
+}
+
+void Win32Window::layOut()
+{
+    releaseFonts();
+    const FontSpec &defaultFont = m_description.defaultFont;
+    const auto px = [this](int twips) { return twipsToPixels(twips, m_dpi); };
+    for (Control &c : m_controls) {
+        const ControlDescription &d = *c.description;
+        c.font = makeFont(d.font ? *d.font : defaultFont, m_dpi);
+        SendMessageW(c.hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(c.font), FALSE);
+        // Controls in a frame are placed relative to it.
+        int left = d.rect.left;
+        int top = d.rect.top;
+        if (const Control *frame = d.container.empty() ? nullptr : find(d.container)) {
+            left += frame->description->rect.left;
+            top += frame->description->rect.top;
+        }
+        SetWindowPos(c.hwnd, nullptr, px(left), px(top), px(d.rect.width), px(d.rect.height),
+            SWP_NOZORDER | SWP_NOACTIVATE);
+        InvalidateRect(c.hwnd, nullptr, TRUE);
+    }
+}
+
+void Win32Window::resizeToClientArea(const RECT *suggested)
+{
+    const RECT frame = win32::windowRectFor(twipsToPixels(m_description.clientWidthTwips, m_dpi),
+        twipsToPixels(m_description.clientHeightTwips, m_dpi), windowStyle, windowExStyle,
+        m_menu != nullptr, m_dpi);
+    int width = frame.right - frame.left;
+    int height = frame.bottom - frame.top;
+    UINT flags = SWP_NOZORDER | SWP_NOACTIVATE | (suggested ? 0 : SWP_NOMOVE);
+    SetWindowPos(m_hwnd, nullptr, suggested ? suggested->left : 0, suggested ? suggested->top : 0,
+        width, height, flags);
+    // A menu bar that wraps onto a second line takes client height: give it back.
+    RECT client;
+    GetClientRect(m_hwnd, &client);
+    const int missing = twipsToPixels(m_description.clientHeightTwips, m_dpi) - client.bottom;
+    if (missing > 0) {
+        height += missing;
+        SetWindowPos(
+            m_hwnd, nullptr, 0, 0, width, height, SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOMOVE);
+    }
+}
+
+void Win32Window::releaseFonts()
+{
+    for (Control &c : m_controls) {
+        if (c.font)
+            DeleteObject(c.font);
+        c.font = nullptr;
+    }
+}
+
+const Win32Window::Control *Win32Window::find(std::string_view name) const
+{
+    const auto found = std::find_if(m_controls.begin(), m_controls.end(),
+        [name](const Control &c) { return c.description->name == name; });
+    return found == m_controls.end() ? nullptr : &*found;
+}
+
+const Win32Window::Control *Win32Window::find(HWND hwnd) const
+{
+    const auto found = std::find_if(
+        m_controls.begin(), m_controls.end(), [hwnd](const Control &c) { return c.hwnd == hwnd; });
+    return found == m_controls.end() ? nullptr : &*found;
+}
+
+HWND Win32Window::control(std::string_view name) const
+{
+    const Control *c = find(name);
+    return c ? c->hwnd : nullptr;
+}
+
+std::string_view Win32Window::nameOf(HWND hwnd) const
+{
+    const Control *c = hwnd ? find(hwnd) : nullptr;
+    return c ? c->description->name : std::string_view {};
+}
+
+std::optional<int> Win32Window::commandId(std::string_view name) const
+{
+    const auto found = m_commandIds.find(name);
+    if (found == m_commandIds.end())
+        return std::nullopt;
+    return found->second;
+}
+
+std::string Win32Window::text(std::string_view name) const
+{
+    HWND hwnd = control(name);
+    if (!hwnd)
+        return {};
+    const int length = GetWindowTextLengthW(hwnd);
+    std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
+    const int got = GetWindowTextW(hwnd, text.data(), length + 1);
+    text.resize(static_cast<std::size_t>(std::max(got, 0)));
+    return toUtf8(text);
+}
+
+void Win32Window::setText(std::string_view name, std::string_view text)
+{
+    if (HWND hwnd = control(name))
+        SetWindowTextW(hwnd, toWide(text).c_str());
+}
+
+void Win32Window::setFocus(std::string_view name)
+{
+    if (HWND hwnd = control(name)) {
+        m_lastFocus = hwnd;
+        SetFocus(hwnd);
+    }
+}
+
+void Win32Window::onClick(std::string_view name, std::function<void()> handler)
+{
+    if (const auto id = commandId(name))
+        m_handlers[*id] = std::move(handler);
+}
+
+void Win32Window::onCloseBox(std::function<void()> handler)
+{
+    m_closeBox = std::move(handler);
+}
+
+void Win32Window::show()
+{
+    if (!m_hwnd)
+        return;
+    ShowWindow(m_hwnd, IsIconic(m_hwnd) ? SW_RESTORE : SW_SHOW);
+    if (!m_shown) {
+        m_shown = true;
+        UpdateWindow(m_hwnd);
+    }
+    SetForegroundWindow(m_hwnd);
+    BringWindowToTop(m_hwnd);
+}
+
+void Win32Window::hide()
+{
+    if (m_hwnd)
+        ShowWindow(m_hwnd, SW_HIDE);
+}
+
+bool Win32Window::isVisible() const
+{
+    return m_hwnd && IsWindowVisible(m_hwnd);
+}
+
+LRESULT CALLBACK Win32Window::windowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (message == WM_NCCREATE) {
+        auto *create = reinterpret_cast<CREATESTRUCTW *>(lParam);
+        SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
+        static_cast<Win32Window *>(create->lpCreateParams)->m_hwnd = hwnd;
+    }
+    auto *window = reinterpret_cast<Win32Window *>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+    if (!window)
+        return DefWindowProcW(hwnd, message, wParam, lParam);
+    if (message == WM_NCDESTROY) {
+        SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
+        window->m_hwnd = nullptr;
+        return DefWindowProcW(hwnd, message, wParam, lParam);
+    }
+    return window->handleMessage(message, wParam, lParam);
+}
+
+LRESULT Win32Window::handleMessage(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    switch (message) {
+    case WM_COMMAND: {
+        // Menu entries (0), accelerators (1) and button clicks; nothing once
+        // the program has ended.
+        const int code = HIWORD(wParam);
+        if (lParam != 0 && code != BN_CLICKED)
+            break;
+        const auto handler = m_handlers.find(LOWORD(wParam));
+        if (handler != m_handlers.end() && !m_runtime.ended()) {
+            const std::function<void()> run = handler->second; // the handler may end the program
+            run();
+        }
+        return 0;
+    }
+    case WM_CLOSE:
+        if (m_closeBox && !m_runtime.ended())
+            m_closeBox();
+        else
+            hide();
+        return 0;
+    case WM_ACTIVATE:
+        // Each window keeps its own focus across activation.
+        if (LOWORD(wParam) == WA_INACTIVE) {
+            HWND focus = GetFocus();
+            if (focus && find(focus))
+                m_lastFocus = focus;
+        } else {
+            HWND focus = m_lastFocus;
+            if (!focus || !IsWindow(focus))
+                focus = GetNextDlgTabItem(m_hwnd, nullptr, FALSE);
+            if (focus)
+                SetFocus(focus);
+        }
+        return 0;
+    case WM_CTLCOLORSTATIC: {
+        const Control *c = find(reinterpret_cast<HWND>(lParam));
+        if (c && c->description->textColour) {
+            const Rgb &rgb = *c->description->textColour;
+            auto dc = reinterpret_cast<HDC>(wParam);
+            SetTextColor(dc,
+                RGB(static_cast<BYTE>(rgb.red), static_cast<BYTE>(rgb.green),
+                    static_cast<BYTE>(rgb.blue)));
+            SetBkColor(dc, GetSysColor(COLOR_BTNFACE));
+            return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));
+        }
+        break;
+    }
+    case 0x02E0: // WM_DPICHANGED
+        m_dpi = HIWORD(wParam);
+        layOut();
+        resizeToClientArea(reinterpret_cast<const RECT *>(lParam));
+        return 0;
+    default:
+        break;
+    }
+    return DefWindowProcW(m_hwnd, message, wParam, lParam);
+}
+
+} // namespace orvanel::platform

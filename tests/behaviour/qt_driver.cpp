@@ -1,0 +1,283 @@
+// The behaviour tests' driver for the Qt runtime: Qt Test key and mouse events
+// on the offscreen platform, and message boxes answered from an event filter.
+
+#include "driver.h"
+
+#include "program.h"
+#include "qt_runtime.h"
+#include "qt_window.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QApplication>
+#include <QFontInfo>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QScreen>
+#include <QTest>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+namespace behaviour {
+namespace {
+
+using orvanel::platform::QtWindow;
+
+std::string utf8(const QString &text)
+{
+    return text.toStdString();
+}
+
+class QtDriver final : public Driver, public QObject {
+public:
+    QtDriver()
+        : runtime(argc, argv, orvanel::applicationTitle)
+        , program(runtime)
+    {
+        qApp->installEventFilter(this);
+    }
+    ~QtDriver() override { qApp->removeEventFilter(this); }
+
+    bool exists(const std::string &form) const override { return window(form) != nullptr; }
+    bool visible(const std::string &form) const override
+    {
+        QtWindow *w = window(form);
+        return w && w->isVisible();
+    }
+    int count(const std::string &form) const override
+    {
+        int n = 0;
+        for (QWidget *w : QApplication::topLevelWidgets())
+            n += w->objectName() == QString::fromStdString(form) ? 1 : 0;
+        return n;
+    }
+    std::string title(const std::string &form) const override
+    {
+        return utf8(window(form)->windowTitle());
+    }
+    bool fixedSize(const std::string &form) const override
+    {
+        QtWindow *w = window(form);
+        return w->minimumSize() == w->maximumSize();
+    }
+    bool centredOnScreen(const std::string &form) const override
+    {
+        QtWindow *w = window(form);
+        const QPoint centre = w->screen()->availableGeometry().center();
+        return (w->frameGeometry().center() - centre).manhattanLength() <= 2;
+    }
+    Rect clientArea(const std::string &form) const override
+    {
+        const QSize size = window(form)->centralWidget()->size();
+        return { 0, 0, size.width(), size.height() };
+    }
+    Rect place(const std::string &form, const std::string &control) const override
+    {
+        QtWindow *w = window(form);
+        QWidget *c = widget(form, control);
+        const QPoint at = c->mapTo(w->centralWidget(), QPoint(0, 0));
+        return { at.x(), at.y(), c->width(), c->height() };
+    }
+    Font font(const std::string &form, const std::string &control) const override
+    {
+        // The weight of the face drawn: a stand-in may be a bold design itself.
+        const QFont f = widget(form, control)->font();
+        const QFontInfo drawn(f);
+        const bool bold = drawn.bold() || drawn.styleName().contains(QStringLiteral("Bold"));
+        return { f.pixelSize(), bold, f.underline() };
+    }
+    std::string text(const std::string &form, const std::string &control) const override
+    {
+        QWidget *c = widget(form, control);
+        if (auto *box = qobject_cast<QLineEdit *>(c))
+            return utf8(box->text());
+        if (auto *label = qobject_cast<QLabel *>(c))
+            return utf8(label->text());
+        if (auto *button = qobject_cast<QAbstractButton *>(c))
+            return utf8(button->text());
+        if (auto *frame = qobject_cast<QGroupBox *>(c))
+            return utf8(frame->title());
+        return {};
+    }
+    std::vector<std::string> focusable(const std::string &form) const override
+    {
+        // In Tab order, from the control that has the window's focus.
+        std::vector<std::string> names;
+        QtWindow *w = window(form);
+        QWidget *first = w->focusWidget();
+        for (QWidget *c = first; c;) {
+            names.push_back(utf8(c->objectName()));
+            c = c->nextInFocusChain();
+            while (c && c != first && (c->focusPolicy() == Qt::NoFocus || c->window() != w))
+                c = c->nextInFocusChain();
+            if (c == first)
+                break;
+        }
+        return names;
+    }
+    std::vector<MenuItem> menuBar(const std::string &form) const override
+    {
+        std::vector<MenuItem> items;
+        for (QAction *action : window(form)->menuBar()->actions())
+            items.push_back(item(action));
+        return items;
+    }
+
+    void showMain() override
+    {
+        program.main.window().show();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(main()));
+    }
+    void setText(const std::string &control, const std::string &text) override
+    {
+        main()->control<QLineEdit>(control)->setText(QString::fromStdString(text));
+    }
+    void type(const std::string &control, const std::string &text) override
+    {
+        auto *box = main()->control<QLineEdit>(control);
+        box->setFocus();
+        QTest::keyClicks(box, QString::fromStdString(text));
+    }
+    void press(Key key) override
+    {
+        QWidget *target = QApplication::focusWidget();
+        if (!target)
+            target = QApplication::activeWindow();
+        ASSERT_TRUE(target);
+        switch (key) {
+        case Key::Tab:
+            return QTest::keyClick(target, Qt::Key_Tab);
+        case Key::Return:
+            return QTest::keyClick(target, Qt::Key_Return);
+        case Key::Enter:
+            return QTest::keyClick(target, Qt::Key_Enter, Qt::KeypadModifier);
+        case Key::Escape:
+            return QTest::keyClick(target, Qt::Key_Escape);
+        case Key::F2:
+            return QTest::keyClick(target, Qt::Key_F2);
+        case Key::AltC:
+            return QTest::keyClick(target, Qt::Key_C, Qt::AltModifier);
+        }
+    }
+    void click(const std::string &form, const std::string &button) override
+    {
+        QTest::mouseClick(window(form)->control<QPushButton>(button), Qt::LeftButton);
+    }
+    void choose(const std::string &menuEntry) override
+    {
+        main()->menuEntry(menuEntry)->trigger();
+        if (menuEntry == "helpa" || menuEntry == "bout") {
+            const std::string form = menuEntry == "helpa" ? "frmhelp" : "frmabout";
+            EXPECT_TRUE(QTest::qWaitForWindowActive(window(form), 2000)) << form;
+        }
+    }
+    void closeBox(const std::string &form) override { window(form)->close(); }
+    std::string focus() const override
+    {
+        QWidget *f = QApplication::focusWidget();
+        if (!f)
+            return {};
+        return utf8(f->window()->objectName()) + "." + utf8(f->objectName());
+    }
+    bool waitFor(const std::function<bool()> &condition, int milliseconds) override
+    {
+        return QTest::qWaitFor(condition, milliseconds);
+    }
+    int runUntilEnded(const std::function<void()> &action) override
+    {
+        QTimer::singleShot(0, action);
+        QTimer::singleShot(5000, [] { QCoreApplication::exit(-1); });
+        return runtime.run();
+    }
+    void showMessage(const std::string &text) override
+    {
+        runtime.showMessage(&program.main.window(), text);
+    }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        auto *box = qobject_cast<QMessageBox *>(watched);
+        if (box && event->type() == QEvent::Show && !answering.contains(box)) {
+            answering << box;
+            QTimer::singleShot(0, box, [this, box] { answer(box); });
+        }
+        return false;
+    }
+
+private:
+    void answer(QMessageBox *box)
+    {
+        Message m;
+        m.title = utf8(box->windowTitle());
+        m.text = utf8(box->text());
+        for (QAbstractButton *b : box->buttons())
+            m.buttons.push_back(utf8(b->text().remove('&')));
+        m.icon = box->icon() != QMessageBox::NoIcon;
+        m.ownerDisabled = box->isModal() && QApplication::activeModalWidget() == box;
+        messages.push_back(m);
+        if (whileMessageShown)
+            whileMessageShown();
+        answering.removeAll(box);
+        QTest::mouseClick(box->button(QMessageBox::Ok), Qt::LeftButton);
+    }
+
+    static MenuItem item(QAction *action)
+    {
+        MenuItem m { utf8(action->text()), utf8(action->shortcut().toString()), action->isEnabled(),
+            {} };
+        if (QMenu *menu = action->menu()) {
+            for (QAction *inner : menu->actions())
+                m.submenu.push_back(item(inner));
+        }
+        return m;
+    }
+
+    QtWindow *main() const { return dynamic_cast<QtWindow *>(&program.main.window()); }
+    QtWindow *window(const std::string &form) const
+    {
+        if (form == "frmorvix")
+            return main();
+        orvanel::platform::Form *f
+            = form == "frmhelp" ? program.help.instance() : program.about.instance();
+        return f ? dynamic_cast<QtWindow *>(&f->window()) : nullptr;
+    }
+    QWidget *widget(const std::string &form, const std::string &control) const
+    {
+        QWidget *c = window(form)->control(control);
+        if (!c)
+            ADD_FAILURE() << "no control " << control << " in " << form;
+        return c;
+    }
+
+    int argc = 0;
+    char **argv = nullptr;
+    orvanel::platform::QtRuntime runtime;
+    orvanel::Program program;
+    QList<QMessageBox *> answering;
+};
+
+} // namespace
+
+std::unique_ptr<Driver> startProgram()
+{
+    return std::make_unique<QtDriver>();
+}
+
+} // namespace behaviour
+
+int main(int argc, char *argv[])
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication application(argc, argv);
+    orvanel::platform::prepareApplication(application);
+    testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}

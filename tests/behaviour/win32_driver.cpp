@@ -1,0 +1,407 @@
+// The behaviour tests' driver for the Win32 runtime. Keys are hand-built
+// messages that go through the program's own pre-translation (accelerators and
+// the dialog manager) before they are dispatched, buttons are pressed with
+// BM_CLICK, menu entries send their WM_COMMAND, and a CBT hook reads each
+// message box as it is activated and answers it with OK.
+
+#include "driver.h"
+
+#include "program.h"
+#include "win32_runtime.h"
+#include "win32_window.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdlib>
+
+namespace behaviour {
+namespace {
+
+using orvanel::platform::Win32Runtime;
+using orvanel::platform::Win32Window;
+using orvanel::platform::win32::toUtf8;
+
+std::string windowText(HWND hwnd)
+{
+    const int length = GetWindowTextLengthW(hwnd);
+    std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
+    const int got = GetWindowTextW(hwnd, text.data(), length + 1);
+    text.resize(static_cast<std::size_t>(got > 0 ? got : 0));
+    return toUtf8(text);
+}
+
+std::wstring className(HWND hwnd)
+{
+    wchar_t name[64] = {};
+    GetClassNameW(hwnd, name, 64);
+    return name;
+}
+
+class Win32Driver;
+Win32Driver *current = nullptr;
+
+class Win32Driver final : public Driver {
+public:
+    Win32Driver()
+        : runtime(orvanel::applicationTitle)
+        , program(runtime)
+    {
+        current = this;
+        hook = SetWindowsHookExW(WH_CBT, cbtHook, nullptr, GetCurrentThreadId());
+    }
+    ~Win32Driver() override
+    {
+        UnhookWindowsHookEx(hook);
+        current = nullptr;
+    }
+
+    bool exists(const std::string &form) const override
+    {
+        const Win32Window *w = window(form);
+        return w && w->handle();
+    }
+    bool visible(const std::string &form) const override
+    {
+        const Win32Window *w = window(form);
+        return w && w->isVisible();
+    }
+    int count(const std::string &form) const override
+    {
+        struct Search {
+            std::wstring cls;
+            int found = 0;
+        } search { L"Orvanel." + orvanel::platform::win32::toWide(form) };
+        EnumThreadWindows(
+            GetCurrentThreadId(),
+            [](HWND hwnd, LPARAM p) -> BOOL {
+                auto *s = reinterpret_cast<Search *>(p);
+                s->found += className(hwnd) == s->cls ? 1 : 0;
+                return TRUE;
+            },
+            reinterpret_cast<LPARAM>(&search));
+        return search.found;
+    }
+    std::string title(const std::string &form) const override
+    {
+        return windowText(window(form)->handle());
+    }
+    bool fixedSize(const std::string &form) const override
+    {
+        const LONG_PTR style = GetWindowLongPtrW(window(form)->handle(), GWL_STYLE);
+        return !(style & WS_THICKFRAME) && !(style & WS_MAXIMIZEBOX);
+    }
+    bool centredOnScreen(const std::string &form) const override
+    {
+        HWND hwnd = window(form)->handle();
+        RECT r;
+        GetWindowRect(hwnd, &r);
+        MONITORINFO monitor { sizeof monitor };
+        GetMonitorInfoW(MonitorFromWindow(hwnd, MONITOR_DEFAULTTOPRIMARY), &monitor);
+        const RECT &a = monitor.rcWork;
+        return std::abs((r.left + r.right) - (a.left + a.right)) <= 4
+            && std::abs((r.top + r.bottom) - (a.top + a.bottom)) <= 4;
+    }
+    Rect clientArea(const std::string &form) const override
+    {
+        RECT r;
+        GetClientRect(window(form)->handle(), &r);
+        return unscaled(form, { 0, 0, r.right, r.bottom });
+    }
+    Rect place(const std::string &form, const std::string &control) const override
+    {
+        const Win32Window *w = window(form);
+        HWND c = handle(form, control);
+        RECT r;
+        GetWindowRect(c, &r);
+        MapWindowPoints(nullptr, w->handle(), reinterpret_cast<POINT *>(&r), 2);
+        return unscaled(form, { r.left, r.top, r.right - r.left, r.bottom - r.top });
+    }
+    Font font(const std::string &form, const std::string &control) const override
+    {
+        auto f = reinterpret_cast<HFONT>(SendMessageW(handle(form, control), WM_GETFONT, 0, 0));
+        LOGFONTW lf {};
+        GetObjectW(f, sizeof lf, &lf);
+        const int dpi = window(form)->dpi();
+        return { MulDiv(lf.lfHeight < 0 ? -lf.lfHeight : lf.lfHeight, 96, dpi),
+            lf.lfWeight >= FW_BOLD, lf.lfUnderline != 0 };
+    }
+    std::string text(const std::string &form, const std::string &control) const override
+    {
+        return windowText(handle(form, control));
+    }
+    std::vector<std::string> focusable(const std::string &form) const override
+    {
+        // The dialog manager's Tab order, from the first tab stop round to it.
+        const Win32Window *w = window(form);
+        std::vector<std::string> names;
+        HWND first = GetNextDlgTabItem(w->handle(), nullptr, FALSE);
+        for (HWND c = first; c;) {
+            names.emplace_back(w->nameOf(c));
+            c = GetNextDlgTabItem(w->handle(), c, FALSE);
+            if (c == first)
+                break;
+        }
+        return names;
+    }
+    std::vector<MenuItem> menuBar(const std::string &form) const override
+    {
+        return items(GetMenu(window(form)->handle()));
+    }
+
+    void showMain() override
+    {
+        program.main.window().show();
+        ASSERT_TRUE(waitFor([this] { return GetForegroundWindow() == main()->handle(); }, 5000));
+        pump();
+    }
+    void setText(const std::string &control, const std::string &text) override
+    {
+        program.main.window().setText(control, text);
+    }
+    void type(const std::string &control, const std::string &text) override
+    {
+        SetFocus(handle("frmorvix", control));
+        for (wchar_t c : orvanel::platform::win32::toWide(text)) {
+            send(WM_CHAR, c, 1);
+        }
+        pump();
+    }
+    void press(Key key) override
+    {
+        switch (key) {
+        case Key::Tab:
+            return stroke(VK_TAB);
+        case Key::Return:
+            return stroke(VK_RETURN, L'\r');
+        case Key::Enter:
+            return stroke(VK_RETURN, L'\r', true);
+        case Key::Escape:
+            return stroke(VK_ESCAPE, 0x1b);
+        case Key::F2:
+            return stroke(VK_F2);
+        case Key::AltC: {
+            // Alt held: WM_SYSKEYDOWN with the context bit, then WM_SYSCHAR.
+            const LPARAM alt = LPARAM(1) << 29;
+            send(WM_SYSKEYDOWN, VK_MENU, 1 | alt);
+            send(WM_SYSKEYDOWN, 'C', 1 | alt);
+            send(WM_SYSCHAR, 'c', 1 | alt);
+            send(WM_SYSKEYUP, 'C', 1 | alt | (LPARAM(3) << 30));
+            send(WM_KEYUP, VK_MENU, 1 | (LPARAM(3) << 30));
+            return pump();
+        }
+        }
+    }
+    void click(const std::string &form, const std::string &button) override
+    {
+        SendMessageW(handle(form, button), BM_CLICK, 0, 0);
+        pump();
+    }
+    void choose(const std::string &menuEntry) override
+    {
+        const auto id = main()->commandId(menuEntry);
+        ASSERT_TRUE(id) << menuEntry;
+        SendMessageW(main()->handle(), WM_COMMAND, MAKEWPARAM(*id, 0), 0);
+        pump();
+    }
+    void closeBox(const std::string &form) override
+    {
+        SendMessageW(window(form)->handle(), WM_SYSCOMMAND, SC_CLOSE, 0);
+        pump();
+    }
+    std::string focus() const override
+    {
+        HWND f = GetFocus();
+        for (const Win32Window *w : runtime.windows()) {
+            if (!w->nameOf(f).empty())
+                return std::string(w->name()) + "." + std::string(w->nameOf(f));
+        }
+        return {};
+    }
+    bool waitFor(const std::function<bool()> &condition, int milliseconds) override
+    {
+        const auto deadline
+            = std::chrono::steady_clock::now() + std::chrono::milliseconds(milliseconds);
+        for (;;) {
+            pump();
+            if (condition())
+                return true;
+            if (std::chrono::steady_clock::now() > deadline)
+                return false;
+            MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
+        }
+    }
+    int runUntilEnded(const std::function<void()> &action) override
+    {
+        // A thread timer: the end of the wait if nothing else ends it.
+        const UINT_PTR timer = SetTimer(nullptr, 0, 5000, nullptr);
+        action();
+        MSG message {};
+        int status = -1;
+        for (;;) {
+            const BOOL got = GetMessageW(&message, nullptr, 0, 0);
+            if (got == 0)
+                status = static_cast<int>(message.wParam);
+            if (got <= 0 || (message.message == WM_TIMER && !message.hwnd))
+                break;
+            dispatch(message);
+        }
+        KillTimer(nullptr, timer);
+        return status;
+    }
+    void showMessage(const std::string &text) override
+    {
+        runtime.showMessage(&program.main.window(), text);
+    }
+
+private:
+    static LRESULT CALLBACK cbtHook(int code, WPARAM wParam, LPARAM lParam)
+    {
+        auto hwnd = reinterpret_cast<HWND>(wParam);
+        if (code == HCBT_ACTIVATE && current && className(hwnd) == L"#32770")
+            current->answer(hwnd);
+        if (code == HCBT_DESTROYWND && current && current->answered == hwnd)
+            current->answered = nullptr;
+        return CallNextHookEx(nullptr, code, wParam, lParam);
+    }
+
+    // Reads the message box as it is activated, then answers it with OK once
+    // its own message loop runs.
+    void answer(HWND box)
+    {
+        if (answered == box)
+            return;
+        answered = box;
+        Message m;
+        m.title = windowText(box);
+        for (HWND c = GetWindow(box, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT)) {
+            // The box itself is not visible yet: its controls' own styles tell.
+            const LONG_PTR style = GetWindowLongPtrW(c, GWL_STYLE);
+            if (!(style & WS_VISIBLE))
+                continue;
+            const std::wstring cls = className(c);
+            if (lstrcmpiW(cls.c_str(), L"Button") == 0) {
+                std::string label = windowText(c);
+                label.erase(std::remove(label.begin(), label.end(), '&'), label.end());
+                m.buttons.push_back(label);
+            } else if (lstrcmpiW(cls.c_str(), L"Static") == 0) {
+                if ((style & SS_TYPEMASK) == SS_ICON)
+                    m.icon = m.icon || SendMessageW(c, STM_GETICON, 0, 0) != 0;
+                else if (m.text.empty())
+                    m.text = windowText(c);
+            }
+        }
+        m.ownerDisabled
+            = !IsWindowEnabled(main()->handle()) && GetWindow(box, GW_OWNER) == main()->handle();
+        messages.push_back(m);
+        if (whileMessageShown)
+            whileMessageShown();
+        PostMessageW(box, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+    }
+
+    static std::vector<MenuItem> items(HMENU menu)
+    {
+        std::vector<MenuItem> result;
+        const int n = GetMenuItemCount(menu);
+        for (int i = 0; i < n; ++i) {
+            wchar_t text[256] = {};
+            MENUITEMINFOW info { sizeof info };
+            info.fMask = MIIM_STRING | MIIM_STATE | MIIM_SUBMENU;
+            info.dwTypeData = text;
+            info.cch = 255;
+            GetMenuItemInfoW(menu, static_cast<UINT>(i), TRUE, &info);
+            std::string label = toUtf8(text);
+            std::string shortcut;
+            if (const auto tab = label.find('\t'); tab != std::string::npos) {
+                shortcut = label.substr(tab + 1);
+                label.resize(tab);
+            }
+            MenuItem item { label, shortcut, !(info.fState & MFS_DISABLED), {} };
+            if (info.hSubMenu)
+                item.submenu = items(info.hSubMenu);
+            result.push_back(item);
+        }
+        return result;
+    }
+
+    // A key press and release at the focus, with the character it types.
+    void stroke(WPARAM key, wchar_t character = 0, bool extended = false)
+    {
+        const LPARAM flags = 1 | (extended ? LPARAM(1) << 24 : 0);
+        send(WM_KEYDOWN, key, flags);
+        if (character)
+            send(WM_CHAR, character, flags);
+        send(WM_KEYUP, key, flags | (LPARAM(3) << 30));
+        pump();
+    }
+
+    // One message to the focus, handled as the program's message loop would.
+    void send(UINT message, WPARAM wParam, LPARAM lParam)
+    {
+        HWND target = GetFocus();
+        if (!target)
+            target = GetActiveWindow();
+        MSG m { target, message, wParam, lParam, static_cast<DWORD>(GetMessageTime()), {} };
+        dispatch(m);
+    }
+
+    void dispatch(MSG &m)
+    {
+        if (!runtime.preTranslate(m)) {
+            TranslateMessage(&m);
+            DispatchMessageW(&m);
+        }
+    }
+
+    void pump()
+    {
+        MSG m;
+        while (PeekMessageW(&m, nullptr, 0, 0, PM_REMOVE)) {
+            if (m.message == WM_QUIT) {
+                PostQuitMessage(static_cast<int>(m.wParam)); // for runUntilEnded
+                return;
+            }
+            dispatch(m);
+        }
+    }
+
+    Rect unscaled(const std::string &form, Rect r) const
+    {
+        const int dpi = window(form)->dpi();
+        return { MulDiv(r.left, 96, dpi), MulDiv(r.top, 96, dpi), MulDiv(r.width, 96, dpi),
+            MulDiv(r.height, 96, dpi) };
+    }
+
+    Win32Window *main() const { return dynamic_cast<Win32Window *>(&program.main.window()); }
+    Win32Window *window(const std::string &form) const
+    {
+        if (form == "frmorvix")
+            return main();
+        orvanel::platform::Form *f
+            = form == "frmhelp" ? program.help.instance() : program.about.instance();
+        return f ? dynamic_cast<Win32Window *>(&f->window()) : nullptr;
+    }
+    HWND handle(const std::string &form, const std::string &control) const
+    {
+        const Win32Window *w = window(form);
+        HWND c = w ? w->control(control) : nullptr;
+        if (!c)
+            ADD_FAILURE() << "no control " << control << " in " << form;
+        return c;
+    }
+
+    Win32Runtime runtime;
+    orvanel::Program program;
+    HHOOK hook = nullptr;
+    HWND answered = nullptr;
+};
+
+} // namespace
+
+std::unique_ptr<Driver> startProgram()
+{
+    return std::make_unique<Win32Driver>();
+}
+
+} // namespace behaviour

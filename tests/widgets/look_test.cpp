@@ -1,0 +1,92 @@
+#include "widget_test_main.h"
+
+#include "test_program.h"
+#include "wrapped_label.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QTest>
+
+// How the Qt windows draw what their descriptions hold: texts shown whole in
+// their fonts, the red heading, names for screen readers. What the windows do
+// is checked for every runtime by the behaviour tests.
+class LookTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void mainWindowTextsAreShownWhole()
+    {
+        TestProgram p;
+        QVERIFY(p.showActive());
+        for (const char *name : { "Label1", "Label2", "Label3", "lblnote" }) {
+            auto *label = p.window.control<QLabel>(name);
+            const int width = label->fontMetrics().horizontalAdvance(label->text());
+            QVERIFY2(width <= label->width(), name); // one line, not wrapped or cut
+        }
+        auto *button = p.window.control<QPushButton>("cmdcontinue");
+        QVERIFY(button->fontMetrics().horizontalAdvance(button->text()) < button->width() - 8);
+        auto *frame = p.window.control<QGroupBox>("fmdisp");
+        QVERIFY(frame->fontMetrics().horizontalAdvance(frame->title()) < frame->width() - 16);
+        // A three-digit result in bold fits the result box.
+        auto *result = p.window.control<QLineEdit>("txtmax");
+        QVERIFY(result->fontMetrics().horizontalAdvance("312") < result->width() - 8);
+        QCOMPARE(p.window.height(), 201 + p.window.menuBar()->height());
+        QVERIFY(!p.window.windowIcon().isNull());
+    }
+
+    void boxesHaveNamesForScreenReaders()
+    {
+        TestProgram p;
+        QCOMPARE(p.window.control("txtSB")->accessibleName(), QString("Block percentage"));
+        QCOMPARE(p.window.control("txtcharlvl")->accessibleName(), QString("Character Level"));
+        QCOMPARE(p.window.control("txtmax")->accessibleName(), QString("Dex For Max Block"));
+    }
+
+    void informationWindowTextsFitTheirLabels_data()
+    {
+        QTest::addColumn<QString>("which");
+        QTest::newRow("Help") << "help";
+        QTest::newRow("About") << "about";
+    }
+
+    void informationWindowTextsFitTheirLabels()
+    {
+        QFETCH(QString, which);
+        TestProgram p;
+        p.window.menuEntry(which == "help" ? "helpa" : "bout")->trigger();
+        orvanel::platform::QtWindow *window = p.form(qPrintable(which));
+        QVERIFY(!window->isModal());
+        for (QLabel *label : window->centralWidget()->findChildren<QLabel *>()) {
+            if (which == "about" && label->objectName() == "Label4")
+                continue; // the contact address, whose length the maintainer chooses
+            // The whole text fits the label once wrapped at word boundaries:
+            // every line down to the baseline of the last one is inside it.
+            const QSizeF needed = orvanel::platform::WrappedLabel::wrappedTextSize(
+                label->font(), label->text(), label->width());
+            QVERIFY2(needed.height() <= label->height() + label->fontMetrics().descent(),
+                qPrintable(label->objectName()));
+        }
+    }
+
+    void headingsFitAndTheHelpHeadingIsRed()
+    {
+        TestProgram p;
+        p.window.menuEntry("helpa")->trigger();
+        auto *heading = p.form("help")->control<QLabel>("Label1");
+        QCOMPARE(heading->palette().color(QPalette::WindowText), QColor(255, 0, 0));
+        // The ink of the letters fits; the trailing side bearing of "!" may not.
+        QVERIFY(heading->fontMetrics().boundingRect(heading->text()).width() <= heading->width());
+        p.window.menuEntry("bout")->trigger();
+        auto *about = p.form("about")->control<QLabel>("lblabout");
+        QVERIFY(about->fontMetrics().horizontalAdvance(about->text()) <= about->width());
+    }
+};
+
+ORVANEL_WIDGET_TEST(LookTest)
+
+#include "look_test.moc"

@@ -1,0 +1,66 @@
+// Looks at the windows of a Wine desktop for the test scripts, which cannot
+// see inside it from X:
+//   orvanel-probe wait TITLE SECONDS   exits 0 once a visible window has that title
+//   orvanel-probe gone TITLE SECONDS   exits 0 once no visible window has it
+//   orvanel-probe texts TITLE          prints the text of each of its controls, a line each
+
+#define WIN32_LEAN_AND_MEAN
+#define UNICODE
+#include <windows.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+
+namespace {
+
+std::string utf8(const wchar_t *text)
+{
+    char buffer[4096] = {};
+    WideCharToMultiByte(CP_UTF8, 0, text, -1, buffer, sizeof buffer - 1, nullptr, nullptr);
+    return buffer;
+}
+
+HWND visibleWindow(const wchar_t *title)
+{
+    HWND hwnd = FindWindowW(nullptr, title);
+    return hwnd && IsWindowVisible(hwnd) ? hwnd : nullptr;
+}
+
+BOOL CALLBACK printText(HWND hwnd, LPARAM)
+{
+    // WM_GETTEXT, not GetWindowText: only the message reads another
+    // process's edit boxes.
+    wchar_t text[4096] = {};
+    DWORD_PTR copied = 0;
+    SendMessageTimeoutW(
+        hwnd, WM_GETTEXT, 4096, reinterpret_cast<LPARAM>(text), SMTO_ABORTIFHUNG, 2000, &copied);
+    std::printf("%s\n", utf8(text).c_str());
+    return TRUE;
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    if (argc < 3)
+        return 2;
+    wchar_t title[256] = {};
+    MultiByteToWideChar(CP_UTF8, 0, argv[2], -1, title, 255);
+    const std::string command = argv[1];
+    if (command == "texts") {
+        HWND hwnd = visibleWindow(title);
+        if (!hwnd)
+            return 1;
+        EnumChildWindows(hwnd, printText, 0);
+        return 0;
+    }
+    const bool wantShown = command == "wait";
+    const DWORD deadline = GetTickCount() + DWORD(argc > 3 ? std::atoi(argv[3]) : 10) * 1000;
+    while (GetTickCount() < deadline) {
+        if ((visibleWindow(title) != nullptr) == wantShown)
+            return 0;
+        Sleep(100);
+    }
+    return 1;
+}
