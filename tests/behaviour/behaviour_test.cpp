@@ -280,7 +280,8 @@ TEST_F(Behaviour, ChoosingAShieldValueChangesNothing)
         program->setText(name, "5");
     // Value entries are disabled: choosing them through the keyboard reaches
     // no handler. Here only the state of the menu and the boxes can be read.
-    for (const MenuItem &shield : program->menuBar("frmorvix")[1].submenu) {
+    const std::vector<MenuItem> menuBar = program->menuBar("frmorvix");
+    for (const MenuItem &shield : menuBar.at(1).submenu) {
         EXPECT_TRUE(shield.enabled);
         for (const MenuItem &value : shield.submenu)
             EXPECT_FALSE(value.enabled);

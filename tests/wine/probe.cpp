@@ -3,6 +3,7 @@
 //   orvanel-probe wait TITLE SECONDS   exits 0 once a visible window has that title
 //   orvanel-probe gone TITLE SECONDS   exits 0 once no visible window has it
 //   orvanel-probe texts TITLE          prints the text of each of its controls, a line each
+//   orvanel-probe rect TITLE           prints its place on the desktop: X Y WIDTH HEIGHT
 
 #define WIN32_LEAN_AND_MEAN
 #define UNICODE
@@ -48,6 +49,14 @@ int main(int argc, char **argv)
     wchar_t title[256] = {};
     MultiByteToWideChar(CP_UTF8, 0, argv[2], -1, title, 255);
     const std::string command = argv[1];
+    if (command == "rect") {
+        HWND hwnd = visibleWindow(title);
+        RECT r {};
+        if (!hwnd || !GetWindowRect(hwnd, &r))
+            return 1;
+        std::printf("%ld %ld %ld %ld\n", r.left, r.top, r.right - r.left, r.bottom - r.top);
+        return 0;
+    }
     if (command == "texts") {
         HWND hwnd = visibleWindow(title);
         if (!hwnd)
