@@ -26,7 +26,7 @@ test_packages=(
 # What the Windows builds use: the MinGW-w64 cross compilers with posix
 # threads, GoogleTest's sources, and Wine to run the 64-bit build's tests.
 windows_packages=(
-    g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix googletest
+    g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix googletest nsis zip unzip
 )
 wine_packages=(wine wine64 imagemagick)
 
@@ -101,9 +101,15 @@ build_windows() {
     build_tree "$build-win64" --toolchain "$root/cmake/mingw-w64-x86_64.cmake"
     echo "== Windows, i686"
     build_tree "$build-win32" --toolchain "$root/cmake/mingw-w64-i686.cmake"
-    local exe
+    local exe tree
     for exe in "$build-win64/app/orvanel.exe" "$build-win32/app/orvanel.exe"; do
-        echo "built $exe ($(stat -c %s "$exe") bytes)"
+        echo "built $exe ($(stat -c %s "$exe") bytes, with debug information)"
+    done
+    # The zips and installers, with the program stripped.
+    for tree in "$build-win64" "$build-win32"; do
+        (cd "$tree" && cpack -B "$tree/packages" >/dev/null)
+        ls -l "$tree"/packages/orvanel-*.zip "$tree"/packages/orvanel-*.exe |
+            awk '{ print "made " $NF " (" $5 " bytes)" }'
     done
 }
 
@@ -112,6 +118,8 @@ test_windows() {
     build_windows
     echo "== The Windows tests under Wine"
     ctest --test-dir "$build-win64" --output-on-failure
+    echo "== The 32-bit Windows packages (not run)"
+    ctest --test-dir "$build-win32" --output-on-failure -R '^wine\.(packages|system-dlls-only)$'
 }
 
 run_headless() {

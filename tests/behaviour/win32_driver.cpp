@@ -69,18 +69,8 @@ public:
     }
     int count(const std::string &form) const override
     {
-        struct Search {
-            std::wstring cls;
-            int found = 0;
-        } search { L"Orvanel." + orvanel::platform::win32::toWide(form) };
-        EnumThreadWindows(
-            GetCurrentThreadId(),
-            [](HWND hwnd, LPARAM p) -> BOOL {
-                auto *s = reinterpret_cast<Search *>(p);
-                s->found += className(hwnd) == s->cls ? 1 : 0;
-                return TRUE;
-            },
-            reinterpret_cast<LPARAM>(&search));
+        Search search { L"Orvanel." + orvanel::platform::win32::toWide(form) };
+        EnumThreadWindows(GetCurrentThreadId(), countClass, reinterpret_cast<LPARAM>(&search));
         return search.found;
     }
     std::string title(const std::string &form) const override
@@ -256,6 +246,17 @@ public:
     }
 
 private:
+    struct Search {
+        std::wstring cls;
+        int found = 0;
+    };
+    static BOOL CALLBACK countClass(HWND hwnd, LPARAM search)
+    {
+        auto *s = reinterpret_cast<Search *>(search);
+        s->found += className(hwnd) == s->cls ? 1 : 0;
+        return TRUE;
+    }
+
     static LRESULT CALLBACK cbtHook(int code, WPARAM wParam, LPARAM lParam)
     {
         auto hwnd = reinterpret_cast<HWND>(wParam);

@@ -33,6 +33,7 @@ expected_files=(
     usr/share/icons/hicolor/64x64/apps/orvanel.png
     usr/share/icons/hicolor/128x128/apps/orvanel.png
     usr/share/icons/hicolor/256x256/apps/orvanel.png
+    usr/share/doc/orvanel/copyright
 )
 
 # Prints the width and height stored in a PNG file's header.
@@ -77,6 +78,8 @@ package)
         grep -q "\b$library\b" <<<"$depends" || fail "Depends lacks $library"
     done
     [ "$(dpkg-deb -f "$deb" Version)" = 1.0.0 ] || fail "the package's version is not 1.0.0"
+    dpkg-deb --fsys-tarfile "$deb" | tar -xO ./usr/share/doc/orvanel/copyright | grep -q '^MIT License' ||
+        fail "the package's copyright file does not name the MIT licence"
     echo "made $(basename "$deb") and $(basename "$tarball")"
     ;;
 *)
