@@ -38,7 +38,7 @@ WNDPROC staticProc = nullptr;
 LRESULT CALLBACK labelProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
 {
     if (message == WM_ERASEBKGND)
-        return 1;
+        return 1; // the window behind has painted the background
     if (message != WM_PAINT)
         return CallWindowProcW(staticProc, hwnd, message, wParam, lParam);
 
@@ -46,10 +46,11 @@ LRESULT CALLBACK labelProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam
     HDC dc = BeginPaint(hwnd, &paint);
     RECT client;
     GetClientRect(hwnd, &client);
-    // The parent chooses the colours, as it does for any static control.
-    auto brush = reinterpret_cast<HBRUSH>(SendMessageW(GetParent(hwnd), WM_CTLCOLORSTATIC,
-        reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(hwnd)));
-    FillRect(dc, &client, brush ? brush : GetSysColorBrush(COLOR_BTNFACE));
+    // The parent chooses the text colour, as it does for any static control.
+    // The label is transparent: labels that overlap both show their text,
+    // over the window's background, which the window itself paints.
+    SendMessageW(GetParent(hwnd), WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc),
+        reinterpret_cast<LPARAM>(hwnd));
     SetBkMode(dc, TRANSPARENT);
     auto font = reinterpret_cast<HFONT>(SendMessageW(hwnd, WM_GETFONT, 0, 0));
     HGDIOBJ oldFont = SelectObject(dc, font ? font : GetStockObject(DEFAULT_GUI_FONT));
@@ -210,7 +211,7 @@ void Win32Window::createControls()
         switch (c->kind) {
         case ControlKind::Label:
             cls = labelClass;
-            style |= SS_LEFT | SS_NOPREFIX;
+            style = (style & ~WS_CLIPSIBLINGS) | SS_LEFT | SS_NOPREFIX;
             break;
         case ControlKind::TextBox:
             cls = L"EDIT";
@@ -235,10 +236,14 @@ void Win32Window::createControls()
         m_controls.push_back({ c, hwnd, nullptr, id });
         ++id;
     }
-    // The frame lies beneath the controls it holds.
-    for (const Control &c : m_controls) {
-        if (c.description->kind == ControlKind::Frame)
-            SetWindowPos(c.hwnd, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    // Labels lie beneath the controls they overlap, and the frame beneath
+    // everything it holds. Neither takes the focus, so the Tab order stays.
+    for (ControlKind kind : { ControlKind::Label, ControlKind::Frame }) {
+        for (auto c = m_controls.rbegin(); c != m_controls.rend(); ++c) {
+            if (c->description->kind == kind)
+                SetWindowPos(
+                    c->hwnd, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+        }
     }
 }
 
