@@ -13,7 +13,7 @@ namespace orvanel::platform {
 
 enum class ControlKind { Label, TextBox, PushButton, Frame };
 
-struct FontSpec {
+struct FontDescription {
     std::string_view face;
     double points = 8.25;
     bool bold = false;
@@ -32,7 +32,7 @@ struct ControlDescription {
     std::string_view text;
     TwipsRect rect;
     int tabIndex = 0;
-    std::optional<FontSpec> font; // none: the form's default font
+    std::optional<FontDescription> font; // none: the form's default font
     std::string_view container; // the frame holding the control; empty: the window
     std::optional<Rgb> textColour;
     std::string_view accessibleName; // for text boxes, whose labels stand apart
@@ -54,7 +54,7 @@ struct FormDescription {
     int clientWidthTwips = 0;
     int clientHeightTwips = 0; // under the menu bar, if there is one
     Placement placement = Placement::WindowSystemDefault;
-    FontSpec defaultFont;
+    FontDescription defaultFont;
     bool applicationIcon = false; // shows the program's icon; false: none of its own
     std::vector<ControlDescription> controls;
     std::vector<MenuEntryDescription> menuBar;

@@ -59,7 +59,7 @@ void loadFontSubstitutes()
     }
 }
 
-QFont resolveFont(const FontSpec &wanted)
+QFont resolveFont(const FontDescription &wanted)
 {
     QString family = QString::fromUtf8(wanted.face.data(), qsizetype(wanted.face.size()));
     bool bold = wanted.bold;

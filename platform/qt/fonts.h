@@ -12,6 +12,6 @@ void loadFontSubstitutes();
 
 // The font for a face, size and weight as a window description names them,
 // sized in pixels at 96 dots per inch and mapped to an installed stand-in.
-QFont resolveFont(const FontSpec &wanted);
+QFont resolveFont(const FontDescription &wanted);
 
 } // namespace orvanel::platform

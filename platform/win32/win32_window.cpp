@@ -96,12 +96,13 @@ void registerLabelClass()
     RegisterClassExW(&cls);
 }
 
-HFONT makeFont(const FontSpec &spec, int dpi)
+HFONT makeFont(const FontDescription &wanted, int dpi)
 {
-    const std::wstring face = win32::installedFace(spec.face);
-    return CreateFontW(-pointsToPixels(spec.points, dpi), 0, 0, 0, spec.bold ? FW_BOLD : FW_NORMAL,
-        FALSE, spec.underline ? TRUE : FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
-        CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, face.c_str());
+    const std::wstring face = win32::installedFace(wanted.face);
+    return CreateFontW(-pointsToPixels(wanted.points, dpi), 0, 0, 0,
+        wanted.bold ? FW_BOLD : FW_NORMAL, FALSE, wanted.underline ? TRUE : FALSE, FALSE,
+        DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+        DEFAULT_PITCH | FF_DONTCARE, face.c_str());
 }
 
 // "F1" to "F12": the function-key shortcuts the menus use.
@@ -126,6 +127,7 @@ Win32Window::Win32Window(Win32Runtime &runtime, const FormDescription &descripti
     : m_runtime(runtime)
     , m_description(description)
     , m_className(L"Orvanel." + toWide(description.name))
+    , m_nextMenuId(firstMenuId)
 {
     registerLabelClass();
     registerClass();
@@ -275,7 +277,7 @@ void Win32Window::appendMenu(
             menu, MF_POPUP | MF_STRING | state, reinterpret_cast<UINT_PTR>(submenu), text.c_str());
         return;
     }
-    const int id = firstMenuId + static_cast<int>(m_commandIds.size());
+    const int id = m_nextMenuId++;
     if (!entry.name.empty())
         m_commandIds.emplace(std::string(entry.name), id);
     AppendMenuW(menu, MF_STRING | state, static_cast<UINT_PTR>(id), text.c_str());
@@ -286,7 +288,7 @@ void Win32Window::appendMenu(
 void Win32Window::layOut()
 {
     releaseFonts();
-    const FontSpec &defaultFont = m_description.defaultFont;
+    const FontDescription &defaultFont = m_description.defaultFont;
     const auto px = [this](int twips) { return twipsToPixels(twips, m_dpi); };
     for (Control &c : m_controls) {
         const ControlDescription &d = *c.description;

@@ -80,6 +80,7 @@ private:
     int m_dpi = 96;
     std::vector<Control> m_controls;
     std::map<std::string, int, std::less<>> m_commandIds;
+    int m_nextMenuId = 0; // each menu entry a command of its own
     std::map<int, std::function<void()>> m_handlers;
     std::function<void()> m_closeBox;
     HWND m_lastFocus = nullptr;

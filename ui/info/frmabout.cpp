@@ -15,10 +15,10 @@ FormDescription frmaboutDescription()
         .controls = {
             { .kind = ControlKind::Label, .name = "lblabout", .text = "About",
                 .rect = { 1440, 0, 1335, 615 }, .tabIndex = 0,
-                .font = FontSpec { "Old English Text MT", 24, true } },
+                .font = FontDescription { "Old English Text MT", 24, true } },
             { .kind = ControlKind::Label, .name = "Label1", .text = "Orvanel",
                 .rect = { 840, 480, 2535, 255 }, .tabIndex = 1,
-                .font = FontSpec { "MS Sans Serif", 8.25, true } },
+                .font = FontDescription { "MS Sans Serif", 8.25, true } },
             { .kind = ControlKind::Label, .name = "Label2", .text = "Version 1.0.0",
                 .rect = { 3120, 120, 1095, 255 }, .tabIndex = 2 },
             { .kind = ControlKind::Label, .name = "Label3",

@@ -15,7 +15,7 @@ FormDescription frmhelpDescription()
         .controls = {
             { .kind = ControlKind::Label, .name = "Label1", .text = "HELP!",
                 .rect = { 2280, 120, 1575, 615 }, .tabIndex = 0,
-                .font = FontSpec { "OCR A Extended", 24, true, true },
+                .font = FontDescription { "OCR A Extended", 24, true, true },
                 .textColour = Rgb { 255, 0, 0 } },
             { .kind = ControlKind::Label, .name = "Label2", .text = "How to use Orvanel:",
                 .rect = { 1560, 720, 2895, 255 }, .tabIndex = 1 },

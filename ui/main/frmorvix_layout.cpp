@@ -7,8 +7,8 @@ using namespace platform;
 
 namespace {
 
-constexpr FontSpec boxFont { "MS Sans Serif", 9.75 };
-constexpr FontSpec resultFont { "MS Sans Serif", 9.75, true };
+constexpr FontDescription boxFont { "MS Sans Serif", 9.75 };
+constexpr FontDescription resultFont { "MS Sans Serif", 9.75, true };
 
 std::vector<MenuEntryDescription> shieldMenu()
 {
