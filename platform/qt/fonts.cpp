@@ -2,6 +2,7 @@
 
 #include <QFile>
 #include <QFontDatabase>
+#include <QHash>
 
 #include <array>
 
@@ -45,6 +46,25 @@ constexpr std::array fontFiles {
     "/usr/share/wine/fonts/tahomabd.ttf",
 };
 
+// Which families are installed, as far as they have been asked for. Each
+// question to Qt runs fontconfig's substitution rules, which costs more than
+// the rest of building a window's fonts, so every answer is kept until the
+// set of fonts changes.
+QHash<QString, bool> &installedFamilies()
+{
+    static QHash<QString, bool> families;
+    return families;
+}
+
+bool isInstalled(const QString &family)
+{
+    QHash<QString, bool> &families = installedFamilies();
+    auto known = families.constFind(family);
+    if (known == families.cend())
+        known = families.insert(family, QFontDatabase::hasFamily(family));
+    return *known;
+}
+
 } // namespace
 
 void loadFontSubstitutes()
@@ -57,6 +77,7 @@ void loadFontSubstitutes()
         if (QFile::exists(QString::fromLatin1(file)))
             QFontDatabase::addApplicationFont(QString::fromLatin1(file));
     }
+    installedFamilies().clear();
 }
 
 QFont resolveFont(const FontDescription &wanted)
@@ -65,17 +86,16 @@ QFont resolveFont(const FontDescription &wanted)
     bool bold = wanted.bold;
     // Where the face itself is installed, as on Windows, it needs no stand-in.
     for (const Substitute &substitute : substitutes) {
-        if (QFontDatabase::hasFamily(family) || substitute.face != wanted.face
-            || substitute.bold != wanted.bold)
+        if (substitute.face != wanted.face || substitute.bold != wanted.bold || isInstalled(family))
             continue;
         for (const Candidate &candidate : substitute.candidates) {
-            if (candidate.family
-                && QFontDatabase::hasFamily(QString::fromLatin1(candidate.family))) {
+            if (candidate.family && isInstalled(QString::fromLatin1(candidate.family))) {
                 family = QString::fromLatin1(candidate.family);
                 bold = candidate.requestBold;
                 break;
             }
         }
+        break;
     }
 
     QFont font(family);
