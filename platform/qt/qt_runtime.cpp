@@ -6,9 +6,15 @@
 
 #include <QApplication>
 #include <QIcon>
+#include <QImage>
 #include <QMessageBox>
+#include <QPixmap>
 #include <QStyleFactory>
 #include <QWidget>
+
+// The icon's picture, compiled in as the array the XPM file is written as, so
+// that reading it needs neither a file nor Qt's image-format plugins.
+#include "orvanel.xpm"
 
 namespace orvanel::platform {
 
@@ -16,7 +22,7 @@ void prepareApplication(QApplication &application)
 {
     QApplication::setApplicationName(QStringLiteral("orvanel"));
     QApplication::setDesktopFileName(QStringLiteral("orvanel"));
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/orvanel/orvanel.xpm")));
+    QApplication::setWindowIcon(QIcon(QPixmap::fromImage(QImage(orvanel_icon))));
     loadFontSubstitutes();
     if (QStyle *style = QStyleFactory::create(QStringLiteral("Windows")))
         QApplication::setStyle(style);

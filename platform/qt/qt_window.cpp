@@ -5,9 +5,9 @@
 
 #include <QAbstractButton>
 #include <QAction>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QGroupBox>
-#include <QIcon>
 #include <QKeySequence>
 #include <QLabel>
 #include <QLayout>
@@ -93,7 +93,7 @@ QtWindow::QtWindow(const FormDescription &description, QWidget *parent)
     setObjectName(toQString(description.name));
     setWindowTitle(toQString(description.title));
     if (description.applicationIcon)
-        setWindowIcon(QIcon(QStringLiteral(":/orvanel/orvanel.xpm")));
+        setWindowIcon(QApplication::windowIcon());
     setFont(resolveFont(description.defaultFont));
 
     auto *client = new QWidget(this);
