@@ -1,7 +1,6 @@
 #include "widget_test_main.h"
 
 #include "test_program.h"
-#include "wrapped_label.h"
 
 #include <QAction>
 #include <QApplication>
@@ -64,11 +63,12 @@ private slots:
         for (QLabel *label : window->centralWidget()->findChildren<QLabel *>()) {
             if (which == "about" && label->objectName() == "Label4")
                 continue; // the contact address, whose length the maintainer chooses
-            // The whole text fits the label once wrapped at word boundaries:
-            // every line down to the baseline of the last one is inside it.
-            const QSizeF needed = orvanel::platform::WrappedLabel::wrappedTextSize(
-                label->font(), label->text(), label->width());
-            QVERIFY2(needed.height() <= label->height() + label->fontMetrics().descent(),
+            // The whole text fits the label as the label wraps it at word
+            // boundaries: every line down to the baseline of the last one is
+            // inside it.
+            QVERIFY2(label->wordWrap(), qPrintable(label->objectName()));
+            QVERIFY2(label->heightForWidth(label->width())
+                    <= label->height() + label->fontMetrics().descent(),
                 qPrintable(label->objectName()));
         }
     }
