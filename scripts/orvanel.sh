@@ -70,14 +70,19 @@ install_packages() {
         apt-get install -y -qq --no-install-recommends $missing
 }
 
-# Configures and builds a tree: build_tree DIR [CMAKE_OPTION...]
-build_tree() {
+# Configures a tree: configure_tree DIR [CMAKE_OPTION...]
+configure_tree() {
     local dir=$1
     shift
     local werror=OFF
     [ "${CI:-}" = true ] && werror=ON
     cmake -S "$root" -B "$dir" -DORVANEL_WARNINGS_AS_ERRORS=$werror "$@"
-    cmake --build "$dir" --parallel "$(nproc)"
+}
+
+# Configures and builds all of a tree: build_tree DIR [CMAKE_OPTION...]
+build_tree() {
+    configure_tree "$@"
+    cmake --build "$1" --parallel "$(nproc)"
 }
 
 # The whole suite again on a build with AddressSanitizer, LeakSanitizer and
@@ -125,8 +130,12 @@ test_windows() {
 run_headless() {
     # shellcheck source=scripts/xvfb.sh
     . "$root/scripts/xvfb.sh"
-    trap stop_xvfb EXIT
+    runtime_dir=$(mktemp -d)
+    trap 'stop_xvfb; rm -rf "$runtime_dir"' EXIT
     start_xvfb
+    # Qt keeps its per-session files where the session says; without a
+    # desktop session there is none, so it gets a private one.
+    export XDG_RUNTIME_DIR=${XDG_RUNTIME_DIR:-$runtime_dir}
     local shot="$build/orvanel-screenshot.png"
     echo "No display found: starting Orvanel on the virtual display $DISPLAY."
     QT_QPA_PLATFORM=xcb "$build/app/orvanel" &
@@ -154,10 +163,13 @@ run_headless() {
 case $1 in
 run)
     install_packages
-    build_tree "$build"
+    configure_tree "$build" --log-level=WARNING
+    # Only the program, and without a display the helper that pictures its window.
     if [ -n "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ]; then
+        cmake --build "$build" --parallel "$(nproc)" --target orvanel
         exec "$build/app/orvanel"
     fi
+    cmake --build "$build" --parallel "$(nproc)" --target orvanel orvanel-grab
     run_headless
     ;;
 test)
