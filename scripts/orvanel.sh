@@ -18,10 +18,10 @@ packages=(
     fonts-wine fonts-ocr-a fonts-blankenburg fonts-dejavu-core
 )
 # What only the tests use: validators, packaging tools, the Windows resource
-# compiler, clang for fuzzing, Google Benchmark.
+# compiler, clang for fuzzing, Google Benchmark, and XCB for the start-up timer.
 test_packages=(
     desktop-file-utils appstream dpkg-dev file binutils-mingw-w64-x86-64
-    clang libclang-rt-14-dev libbenchmark-dev clang-format
+    clang libclang-rt-14-dev libbenchmark-dev clang-format libxcb1-dev
 )
 # What the Windows builds use: the MinGW-w64 cross compilers with posix
 # threads, GoogleTest's sources, and Wine to run the 64-bit build's tests.
