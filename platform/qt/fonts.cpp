@@ -2,7 +2,7 @@
 
 #include <QFile>
 #include <QFontDatabase>
-#include <QHash>
+#include <QStringList>
 
 #include <array>
 
@@ -46,23 +46,23 @@ constexpr std::array fontFiles {
     "/usr/share/wine/fonts/tahomabd.ttf",
 };
 
-// Which families are installed, as far as they have been asked for. Each
-// question to Qt runs fontconfig's substitution rules, which costs more than
-// the rest of building a window's fonts, so every answer is kept until the
-// set of fonts changes.
-QHash<QString, bool> &installedFamilies()
+// The installed families, read once until the set of fonts changes. A face
+// counts as installed when a family has its very name: QFontDatabase::hasFamily
+// would also follow fontconfig's aliases, which costs a pass of its
+// substitution rules for every name, more than the rest of building a window's
+// fonts.
+QStringList &installedFamilies()
 {
-    static QHash<QString, bool> families;
+    static QStringList families;
     return families;
 }
 
 bool isInstalled(const QString &family)
 {
-    QHash<QString, bool> &families = installedFamilies();
-    auto known = families.constFind(family);
-    if (known == families.cend())
-        known = families.insert(family, QFontDatabase::hasFamily(family));
-    return *known;
+    QStringList &families = installedFamilies();
+    if (families.isEmpty())
+        families = QFontDatabase::families();
+    return families.contains(family, Qt::CaseInsensitive);
 }
 
 } // namespace
