@@ -33,8 +33,17 @@ export QT_QPA_PLATFORM=xcb
 export XDG_RUNTIME_DIR=$scratch/runtime
 mkdir -m 700 "$XDG_RUNTIME_DIR"
 
+# One run of the timer: prints "milliseconds KiB", or ends the script with the
+# timer's complaint. measure TITLE PROGRAM [ARGUMENT...]
+measure() {
+    "$timer" "$@" 2>"$scratch/errors" || {
+        cat "$scratch/errors" >&2
+        exit 1
+    }
+}
+
 # Runs the two programs alternately and appends "time memory" lines to
-# $scratch/NAME.a and $scratch/NAME.b: pairs NAME TITLE_A TITLE_B -- A... -- B...
+# $scratch/NAME.a and $scratch/NAME.b: run_pairs NAME TITLE_A TITLE_B -- A... -- B...
 run_pairs() {
     local name=$1 title_a=$2 title_b=$3
     shift 4
@@ -48,14 +57,8 @@ run_pairs() {
     local i
     for i in $(seq $((warm_up + pairs))); do
         local out_a out_b
-        out_a=$("$timer" "$title_a" "${a[@]}" 2>"$scratch/errors") || {
-            cat "$scratch/errors" >&2
-            exit 1
-        }
-        out_b=$("$timer" "$title_b" "${b[@]}" 2>"$scratch/errors") || {
-            cat "$scratch/errors" >&2
-            exit 1
-        }
+        out_a=$(measure "$title_a" "${a[@]}")
+        out_b=$(measure "$title_b" "${b[@]}")
         if [ "$i" -gt "$warm_up" ]; then
             echo "$out_a" >>"$scratch/$name.a"
             echo "$out_b" >>"$scratch/$name.b"
