@@ -1,7 +1,7 @@
 #pragma once
 
-#include "frmorvix.h"
-#include "window_slot.h"
+#include "platform/window_slot.h"
+#include "ui/main/frmorvix.h"
 
 #include <string_view>
 
@@ -20,5 +20,10 @@ struct Program {
     platform::WindowSlot about;
     frmorvix main;
 };
+
+// Makes the program's windows, shows the main window and runs until the
+// program ends; returns its exit status. Where the windows cannot be made, the
+// user is told what failed in a message box, and the status is 1.
+int runProgram(platform::Runtime &runtime);
 
 } // namespace orvanel

@@ -1,8 +1,8 @@
 // Cost of reading a box's text and of the whole calculation, per call, on
 // typical texts and on pasted texts of 1 KB, 64 KB and 1 MB.
 
-#include "game_integer.h"
-#include "max_block_dex.h"
+#include "calc/game_integer.h"
+#include "calc/max_block_dex.h"
 
 #include <benchmark/benchmark.h>
 

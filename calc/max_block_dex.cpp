@@ -1,4 +1,4 @@
-#include "max_block_dex.h"
+#include "calc/max_block_dex.h"
 
 #include <cstdint>
 

@@ -4,7 +4,7 @@
 //   round(level × 2 × 75 ÷ block percentage) + 15, with a level above 99 cut to 99,
 // all in 16-bit game integers.
 
-#include "game_integer.h"
+#include "calc/game_integer.h"
 
 #include <optional>
 #include <string_view>

@@ -1,7 +1,7 @@
 // The calculation on any two texts keeps its order of checks and its formula.
 
-#include "exact_model.h"
-#include "max_block_dex.h"
+#include "calc/max_block_dex.h"
+#include "fuzz/exact_model.h"
 
 #include <fuzzer/FuzzedDataProvider.h>
 

@@ -1,8 +1,8 @@
 // Reading any text as a game integer agrees with the exact model, and a value
 // that is read always lies in the game-integer range.
 
-#include "exact_model.h"
-#include "game_integer.h"
+#include "calc/game_integer.h"
+#include "fuzz/exact_model.h"
 
 #include <cstdint>
 #include <cstdlib>

@@ -1,12 +1,13 @@
 #pragma once
 
 // A window held as data: what the form builder needs to make it, and nothing
-// about what its handlers do.
+// about what its handlers do. Descriptions own their texts, so a window can
+// keep the description it was made from for as long as it lives.
 
-#include "twips.h"
+#include "platform/twips.h"
 
 #include <optional>
-#include <string_view>
+#include <string>
 #include <vector>
 
 namespace orvanel::platform {
@@ -14,7 +15,7 @@ namespace orvanel::platform {
 enum class ControlKind { Label, TextBox, PushButton, Frame };
 
 struct FontDescription {
-    std::string_view face;
+    std::string face;
     double points = 8.25;
     bool bold = false;
     bool underline = false;
@@ -28,20 +29,20 @@ struct Rgb {
 
 struct ControlDescription {
     ControlKind kind = ControlKind::Label;
-    std::string_view name;
-    std::string_view text;
+    std::string name;
+    std::string text;
     TwipsRect rect;
     int tabIndex = 0;
     std::optional<FontDescription> font; // none: the form's default font
-    std::string_view container; // the frame holding the control; empty: the window
+    std::string container; // the frame holding the control; empty: the window
     std::optional<Rgb> textColour;
-    std::string_view accessibleName; // for text boxes, whose labels stand apart
+    std::string accessibleName; // for text boxes, whose labels stand apart
 };
 
 struct MenuEntryDescription {
-    std::string_view name; // may be empty
-    std::string_view text; // "&" marks the access key
-    std::string_view shortcut; // a key sequence such as "F2"; empty: none
+    std::string name; // may be empty
+    std::string text; // "&" marks the access key
+    std::string shortcut; // a function key, "F1" to "F12"; empty: none
     bool enabled = true;
     std::vector<MenuEntryDescription> submenu; // not empty: the entry opens a menu
 };
@@ -49,8 +50,8 @@ struct MenuEntryDescription {
 enum class Placement { CentreOfScreen, WindowSystemDefault };
 
 struct FormDescription {
-    std::string_view name;
-    std::string_view title;
+    std::string name;
+    std::string title;
     int clientWidthTwips = 0;
     int clientHeightTwips = 0; // under the menu bar, if there is one
     Placement placement = Placement::WindowSystemDefault;
@@ -59,5 +60,24 @@ struct FormDescription {
     std::vector<ControlDescription> controls;
     std::vector<MenuEntryDescription> menuBar;
 };
+
+// Every menu entry of a description, depth first in the order shown, each
+// with its number in that order: the number a runtime knows the entry by.
+template<class Visit> void forEachMenuEntry(const FormDescription &form, Visit visit)
+{
+    int number = 0;
+    const auto walk = [&](const auto &self, const std::vector<MenuEntryDescription> &entries,
+                          int depth) -> void {
+        for (const MenuEntryDescription &entry : entries) {
+            visit(entry, number++, depth);
+            self(self, entry.submenu, depth + 1);
+        }
+    };
+    walk(walk, form.menuBar, 0);
+}
+
+// The function key of a shortcut, 1 for "F1" to 12 for "F12"; nothing for
+// any other text. These are the shortcuts every runtime can bind.
+std::optional<int> functionKey(std::string_view shortcut);
 
 } // namespace orvanel::platform

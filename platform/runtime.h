@@ -2,32 +2,99 @@
 
 // What the program asks of the windowing system it runs on: windows built from
 // their descriptions, text boxes, focus, message boxes, and ending the program.
-// Texts are UTF-8 and controls are named as in their descriptions. Each
-// windowing system has an implementation of its own beside this file.
+// Texts are UTF-8. Each windowing system has an implementation of its own in a
+// folder beside this file.
+//
+// Controls and menu entries are named in descriptions, and the names are
+// resolved once, when a window is made: a description that names an unknown
+// container, repeats a name or asks for a shortcut no runtime can bind is
+// refused then, and so is a handler that asks for a control the window lacks.
+// A running program holds only handles that are known to be good.
 
-#include "form_description.h"
+#include "platform/form_description.h"
 
+#include <cstddef>
 #include <functional>
 #include <memory>
+#include <optional>
+#include <stdexcept>
 #include <string>
 #include <string_view>
 
 namespace orvanel::platform {
 
+// A window description or a handler's name that does not fit the window. The
+// text names the window and the control.
+class DescriptionError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+// The windowing system could not make a window. The text says what failed,
+// in the system's own words where it gives them.
+class WindowSystemError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+class Window;
+
+// A text box of a window.
+class TextBox {
+public:
+    // The text exactly as typed.
+    std::string text() const;
+    // Replaces the text.
+    void setText(std::string_view text) const;
+    // Moves the keyboard focus into the box.
+    void setFocus() const;
+
+private:
+    friend class Window;
+    TextBox(Window &window, std::size_t control)
+        : m_window(&window)
+        , m_control(control)
+    {
+    }
+    Window *m_window;
+    std::size_t m_control;
+};
+
+// A push button or a menu entry: something the user clicks or chooses.
+class Command {
+public:
+    // Runs the handler when the button is clicked or the entry chosen.
+    void onClick(std::function<void()> handler) const;
+
+private:
+    friend class Window;
+    enum class Source { Button, MenuEntry };
+    Command(Window &window, Source source, std::size_t index)
+        : m_window(&window)
+        , m_source(source)
+        , m_index(index)
+    {
+    }
+    Window *m_window;
+    Source m_source;
+    std::size_t m_index;
+};
+
 // A top-level window with its controls and menu bar, made from a description.
 class Window {
 public:
     virtual ~Window() = default;
+    Window(const Window &) = delete;
+    Window &operator=(const Window &) = delete;
 
-    // The text of a text box, exactly as typed.
-    virtual std::string text(std::string_view control) const = 0;
-    // Replaces the text of a text box.
-    virtual void setText(std::string_view control, std::string_view text) = 0;
-    // Moves the keyboard focus into a control.
-    virtual void setFocus(std::string_view control) = 0;
+    // The description the window was made from; the window keeps its own copy.
+    const FormDescription &description() const { return m_description; }
 
-    // Runs the handler when a push button is clicked or a menu entry chosen.
-    virtual void onClick(std::string_view name, std::function<void()> handler) = 0;
+    // The text box or command of that name; DescriptionError when the window
+    // has none.
+    TextBox textBox(std::string_view name);
+    Command command(std::string_view name);
+
     // Runs the handler when the user closes the window with its close box,
     // instead of hiding it.
     virtual void onCloseBox(std::function<void()> handler) = 0;
@@ -37,16 +104,47 @@ public:
     // Makes the window invisible; it keeps existing with all it holds.
     virtual void hide() = 0;
     virtual bool isVisible() const = 0;
+
+    // The position of a control in description().controls; nothing for a name
+    // the window does not have.
+    std::optional<std::size_t> controlIndex(std::string_view name) const;
+    // The number of a named menu entry, as forEachMenuEntry counts.
+    std::optional<int> menuEntryNumber(std::string_view name) const;
+
+protected:
+    // Keeps the description, or refuses it with a DescriptionError.
+    explicit Window(FormDescription description);
+
+    // What a runtime does for the handles. Controls are given by their position
+    // in description().controls, menu entries by their number.
+    virtual std::string text(std::size_t control) const = 0;
+    virtual void setText(std::size_t control, std::string_view text) = 0;
+    virtual void setFocus(std::size_t control) = 0;
+    virtual void onButtonClick(std::size_t control, std::function<void()> handler) = 0;
+    virtual void onMenuChoice(int entry, std::function<void()> handler) = 0;
+
+private:
+    friend class TextBox;
+    friend class Command;
+    FormDescription m_description;
 };
+
+// Refuses a description that a window cannot be made from: a control or menu
+// entry without a name or with one used before, a container that is not a
+// frame of the window, a shortcut other than F1 to F12.
+void checkDescription(const FormDescription &description);
 
 class Runtime {
 public:
     virtual ~Runtime() = default;
 
+    // Makes a window; DescriptionError for a description that checkDescription
+    // refuses, WindowSystemError when the windowing system fails.
     virtual std::unique_ptr<Window> createWindow(const FormDescription &description) = 0;
 
     // A modal box with the text, one OK button and no icon, titled with the
-    // application title; returns once the user has pressed OK.
+    // application title; returns once the user has pressed OK. While it is up,
+    // no window of the program takes input.
     virtual void showMessage(Window *owner, std::string_view text) = 0;
 
     // Ends the program at once: every window closes, hidden ones included, no

@@ -1,4 +1,4 @@
-#include "window_slot.h"
+#include "platform/window_slot.h"
 
 #include <utility>
 

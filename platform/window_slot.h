@@ -1,31 +1,11 @@
 #pragma once
 
-#include "runtime.h"
+#include "platform/form.h"
 
 #include <functional>
 #include <memory>
 
 namespace orvanel::platform {
-
-// A window of the program: its runtime window, made from its description.
-class Form {
-public:
-    Form(Runtime &runtime, const FormDescription &description)
-        : m_runtime(runtime)
-        , m_window(runtime.createWindow(description))
-    {
-    }
-    virtual ~Form() = default;
-    Form(const Form &) = delete;
-    Form &operator=(const Form &) = delete;
-
-    Runtime &runtime() const { return m_runtime; }
-    Window &window() const { return *m_window; }
-
-private:
-    Runtime &m_runtime;
-    std::unique_ptr<Window> m_window;
-};
 
 // The application's place for the single instance of a window: empty until the
 // window is first shown, then holding the same instance until the program ends.

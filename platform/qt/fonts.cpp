@@ -1,4 +1,4 @@
-#include "fonts.h"
+#include "platform/qt/fonts.h"
 
 #include <QFile>
 #include <QFontDatabase>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "form_description.h"
+#include "platform/form_description.h"
 
 #include <QFont>
 

@@ -1,8 +1,8 @@
-#include "qt_runtime.h"
+#include "platform/qt/qt_runtime.h"
 
-#include "fonts.h"
-#include "qt_text.h"
-#include "qt_window.h"
+#include "platform/qt/fonts.h"
+#include "platform/qt/qt_text.h"
+#include "platform/qt/qt_window.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -14,7 +14,7 @@
 
 // The icon's picture, compiled in as the array the XPM file is written as, so
 // that reading it needs neither a file nor Qt's image-format plugins.
-#include "orvanel.xpm"
+#include "res/orvanel.xpm"
 
 namespace orvanel::platform {
 

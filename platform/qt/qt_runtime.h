@@ -1,6 +1,6 @@
 #pragma once
 
-#include "runtime.h"
+#include "platform/runtime.h"
 
 #include <QString>
 

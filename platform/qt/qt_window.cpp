@@ -1,7 +1,7 @@
-#include "qt_window.h"
+#include "platform/qt/qt_window.h"
 
-#include "fonts.h"
-#include "qt_text.h"
+#include "platform/qt/fonts.h"
+#include "platform/qt/qt_text.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -58,38 +58,13 @@ QWidget *makeControl(const ControlDescription &c, QWidget *parent)
     return nullptr;
 }
 
-void addMenuEntries(QMenu *menu, const std::vector<MenuEntryDescription> &entries);
-
-QAction *addMenuEntry(QMenu *menu, const MenuEntryDescription &entry)
-{
-    QAction *action = nullptr;
-    if (!entry.submenu.empty()) {
-        QMenu *submenu = menu->addMenu(toQString(entry.text));
-        submenu->setObjectName(toQString(entry.name));
-        addMenuEntries(submenu, entry.submenu);
-        action = submenu->menuAction();
-    } else {
-        action = menu->addAction(toQString(entry.text));
-        action->setObjectName(toQString(entry.name));
-    }
-    if (!entry.shortcut.empty())
-        action->setShortcut(QKeySequence(toQString(entry.shortcut)));
-    action->setEnabled(entry.enabled);
-    return action;
-}
-
-void addMenuEntries(QMenu *menu, const std::vector<MenuEntryDescription> &entries)
-{
-    for (const MenuEntryDescription &entry : entries)
-        addMenuEntry(menu, entry);
-}
-
 } // namespace
 
-QtWindow::QtWindow(const FormDescription &description, QWidget *parent)
+QtWindow::QtWindow(const FormDescription &form, QWidget *parent)
     : QMainWindow(parent)
-    , m_placement(description.placement)
+    , Window(form)
 {
+    const FormDescription &description = this->description();
     setObjectName(toQString(description.name));
     setWindowTitle(toQString(description.title));
     if (description.applicationIcon)
@@ -101,8 +76,8 @@ QtWindow::QtWindow(const FormDescription &description, QWidget *parent)
     client->setFixedSize(toPixels(description.clientWidthTwips, description.clientHeightTwips));
     setCentralWidget(client);
 
-    buildControls(description);
-    buildMenuBar(description);
+    buildControls();
+    buildMenuBar();
     // The user cannot resize the window: it keeps the size of its client area
     // and menu bar.
     layout()->setSizeConstraint(QLayout::SetFixedSize);
@@ -124,19 +99,31 @@ QMenu *QtWindow::menu(std::string_view name) const
     return findChild<QMenu *>(qName(name));
 }
 
-std::string QtWindow::text(std::string_view name) const
+std::string QtWindow::text(std::size_t control) const
 {
-    return control<QLineEdit>(name)->text().toStdString();
+    return static_cast<QLineEdit *>(widget(control))->text().toStdString();
 }
 
-void QtWindow::setText(std::string_view name, std::string_view text)
+void QtWindow::setText(std::size_t control, std::string_view text)
 {
-    control<QLineEdit>(name)->setText(toQString(text));
+    static_cast<QLineEdit *>(widget(control))->setText(toQString(text));
 }
 
-void QtWindow::setFocus(std::string_view name)
+void QtWindow::setFocus(std::size_t control)
 {
-    control(name)->setFocus();
+    widget(control)->setFocus();
+}
+
+void QtWindow::onButtonClick(std::size_t control, std::function<void()> handler)
+{
+    connect(static_cast<QAbstractButton *>(widget(control)), &QAbstractButton::clicked, this,
+        [handler = std::move(handler)] { handler(); });
+}
+
+void QtWindow::onMenuChoice(int entry, std::function<void()> handler)
+{
+    connect(m_menuEntries.at(static_cast<std::size_t>(entry)), &QAction::triggered, this,
+        [handler = std::move(handler)] { handler(); });
 }
 
 void QtWindow::onCloseBox(std::function<void()> handler)
@@ -170,34 +157,27 @@ void QtWindow::closeEvent(QCloseEvent *event)
         m_closeBox();
 }
 
-void QtWindow::onClick(std::string_view name, std::function<void()> handler)
+void QtWindow::buildControls()
 {
-    if (auto *button = control<QAbstractButton>(name)) {
-        connect(button, &QAbstractButton::clicked, this, [handler] { handler(); });
-    } else if (QAction *action = menuEntry(name)) {
-        connect(action, &QAction::triggered, this, [handler] { handler(); });
-    } else {
-        qFatal("no button or menu entry named %s", qPrintable(qName(name)));
-    }
-}
-
-void QtWindow::buildControls(const FormDescription &description)
-{
+    const FormDescription &description = this->description();
     QWidget *client = centralWidget();
+    m_controls.assign(description.controls.size(), nullptr);
     const QFont defaultFont = font();
 
     // Frames first, so that the controls they hold find their parent.
-    std::vector<const ControlDescription *> ordered;
-    for (const auto &c : description.controls)
-        ordered.push_back(&c);
+    std::vector<std::size_t> ordered;
+    for (std::size_t i = 0; i < description.controls.size(); ++i)
+        ordered.push_back(i);
     std::stable_partition(ordered.begin(), ordered.end(),
-        [](const ControlDescription *c) { return c->kind == ControlKind::Frame; });
+        [&](std::size_t i) { return description.controls[i].kind == ControlKind::Frame; });
 
     std::vector<std::pair<int, QWidget *>> focusable;
-    for (const ControlDescription *c : ordered) {
-        QWidget *parent = c->container.empty() ? client : control(c->container);
-        Q_ASSERT(parent);
+    for (std::size_t index : ordered) {
+        const ControlDescription *c = &description.controls[index];
+        // The description was checked: a container is a frame of this window.
+        QWidget *parent = c->container.empty() ? client : widget(*controlIndex(c->container));
         QWidget *widget = makeControl(*c, parent);
+        m_controls[index] = widget;
         widget->setObjectName(toQString(c->name));
         widget->setGeometry(toPixels(c->rect));
         widget->setFont(c->font ? resolveFont(*c->font) : defaultFont);
@@ -221,24 +201,39 @@ void QtWindow::buildControls(const FormDescription &description)
         focusable.front().second->setFocus();
 }
 
-void QtWindow::buildMenuBar(const FormDescription &description)
+void QtWindow::buildMenuBar()
 {
+    const FormDescription &description = this->description();
     if (description.menuBar.empty())
         return;
-    QMenuBar *bar = menuBar();
-    for (const MenuEntryDescription &entry : description.menuBar) {
-        QMenu *menu = bar->addMenu(toQString(entry.text));
-        menu->setObjectName(toQString(entry.name));
-        menu->menuAction()->setEnabled(entry.enabled);
-        addMenuEntries(menu, entry.submenu);
-    }
+    // Entries come depth first, so the menu an entry goes into is the last
+    // one made a level up.
+    std::vector<QMenu *> open;
+    forEachMenuEntry(description, [&](const MenuEntryDescription &entry, int, int depth) {
+        open.resize(static_cast<std::size_t>(depth));
+        QAction *action = nullptr;
+        if (!entry.submenu.empty()) {
+            QMenu *menu = depth == 0 ? menuBar()->addMenu(toQString(entry.text))
+                                     : open.back()->addMenu(toQString(entry.text));
+            menu->setObjectName(toQString(entry.name));
+            open.push_back(menu);
+            action = menu->menuAction();
+        } else {
+            action = open.back()->addAction(toQString(entry.text));
+            action->setObjectName(toQString(entry.name));
+        }
+        if (const auto key = functionKey(entry.shortcut))
+            action->setShortcut(QKeySequence(Qt::Key_F1 + (*key - 1)));
+        action->setEnabled(entry.enabled);
+        m_menuEntries.push_back(action);
+    });
 }
 
 void QtWindow::showEvent(QShowEvent *event)
 {
     if (!m_placed) {
         m_placed = true;
-        if (m_placement == Placement::CentreOfScreen) {
+        if (description().placement == Placement::CentreOfScreen) {
             if (const QScreen *screen = this->screen()) {
                 QRect frame = frameGeometry();
                 frame.moveCenter(screen->availableGeometry().center());

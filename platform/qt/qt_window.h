@@ -1,11 +1,11 @@
 #pragma once
 
-#include "form_description.h"
-#include "runtime.h"
+#include "platform/runtime.h"
 
 #include <QMainWindow>
 
 #include <functional>
+#include <vector>
 
 class QAction;
 class QMenu;
@@ -28,25 +28,28 @@ public:
     QAction *menuEntry(std::string_view name) const;
     QMenu *menu(std::string_view name) const;
 
-    std::string text(std::string_view control) const override;
-    void setText(std::string_view control, std::string_view text) override;
-    void setFocus(std::string_view control) override;
-    void onClick(std::string_view name, std::function<void()> handler) override;
     void onCloseBox(std::function<void()> handler) override;
     void show() override;
     void hide() override;
     bool isVisible() const override;
 
 protected:
+    std::string text(std::size_t control) const override;
+    void setText(std::size_t control, std::string_view text) override;
+    void setFocus(std::size_t control) override;
+    void onButtonClick(std::size_t control, std::function<void()> handler) override;
+    void onMenuChoice(int entry, std::function<void()> handler) override;
     void showEvent(QShowEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
 
 private:
     static QString qName(std::string_view name);
-    void buildControls(const FormDescription &description);
-    void buildMenuBar(const FormDescription &description);
+    void buildControls();
+    void buildMenuBar();
+    QWidget *widget(std::size_t control) const { return m_controls.at(control); }
 
-    Placement m_placement;
+    std::vector<QWidget *> m_controls; // as in the description
+    std::vector<QAction *> m_menuEntries; // by number
     bool m_placed = false;
     std::function<void()> m_closeBox;
 };

@@ -1,6 +1,6 @@
-#include "win32_runtime.h"
+#include "platform/win32/win32_runtime.h"
 
-#include "win32_window.h"
+#include "platform/win32/win32_window.h"
 
 #include <commctrl.h>
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "runtime.h"
-#include "win32_api.h"
+#include "platform/runtime.h"
+#include "platform/win32/win32_api.h"
 
 #include <string>
 #include <vector>

@@ -1,8 +1,8 @@
-#include "win32_window.h"
+#include "platform/win32/win32_window.h"
 
-#include "text_lines.h"
-#include "twips.h"
-#include "win32_runtime.h"
+#include "platform/twips.h"
+#include "platform/win32/text_lines.h"
+#include "platform/win32/win32_runtime.h"
 
 #include <algorithm>
 
@@ -105,30 +105,14 @@ HFONT makeFont(const FontDescription &wanted, int dpi)
         DEFAULT_PITCH | FF_DONTCARE, face.c_str());
 }
 
-// "F1" to "F12": the function-key shortcuts the menus use.
-std::optional<WORD> functionKey(std::string_view shortcut)
-{
-    if (shortcut.size() < 2 || shortcut[0] != 'F')
-        return std::nullopt;
-    int number = 0;
-    for (char c : shortcut.substr(1)) {
-        if (c < '0' || c > '9')
-            return std::nullopt;
-        number = number * 10 + (c - '0');
-    }
-    if (number < 1 || number > 12)
-        return std::nullopt;
-    return static_cast<WORD>(VK_F1 + number - 1);
-}
-
 } // namespace
 
-Win32Window::Win32Window(Win32Runtime &runtime, const FormDescription &description)
-    : m_runtime(runtime)
-    , m_description(description)
-    , m_className(L"Orvanel." + toWide(description.name))
-    , m_nextMenuId(firstMenuId)
+Win32Window::Win32Window(Win32Runtime &runtime, const FormDescription &form)
+    : Window(form)
+    , m_runtime(runtime)
+    , m_className(L"Orvanel." + toWide(form.name))
 {
+    const FormDescription &description = this->description();
     registerLabelClass();
     registerClass();
     buildMenuBar();
@@ -184,7 +168,7 @@ void Win32Window::registerClass() const
     cls.hCursor = LoadCursorW(nullptr, MAKEINTRESOURCEW(32512)); // IDC_ARROW
     cls.hbrBackground = reinterpret_cast<HBRUSH>(static_cast<INT_PTR>(COLOR_BTNFACE + 1));
     cls.lpszClassName = m_className.c_str();
-    if (m_description.applicationIcon) {
+    if (description().applicationIcon) {
         // The program's icon is resource 1 of the executable.
         cls.hIcon = static_cast<HICON>(LoadImageW(instance(), MAKEINTRESOURCEW(1), IMAGE_ICON,
             GetSystemMetrics(SM_CXICON), GetSystemMetrics(SM_CYICON), LR_DEFAULTCOLOR));
@@ -198,8 +182,9 @@ void Win32Window::createControls()
 {
     // Created in tab order, which the dialog manager follows.
     std::vector<const ControlDescription *> ordered;
-    for (const ControlDescription &c : m_description.controls)
+    for (const ControlDescription &c : description().controls)
         ordered.push_back(&c);
+    m_controls.reserve(ordered.size());
     std::stable_sort(ordered.begin(), ordered.end(),
         [](const ControlDescription *a, const ControlDescription *b) {
             return a->tabIndex < b->tabIndex;
@@ -233,8 +218,6 @@ void Win32Window::createControls()
             m_hwnd, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance(), nullptr);
         if (c->kind == ControlKind::TextBox)
             SendMessageW(hwnd, EM_SETLIMITTEXT, 0, 0); // as long as Windows allows
-        if (c->kind == ControlKind::PushButton)
-            m_commandIds.emplace(std::string(c->name), id);
         m_controls.push_back({ c, hwnd, nullptr, id });
         ++id;
     }
@@ -251,44 +234,55 @@ void Win32Window::createControls()
 
 void Win32Window::buildMenuBar()
 {
-    if (m_description.menuBar.empty())
+    const FormDescription &form = description();
+    if (form.menuBar.empty())
         return;
     m_menu = CreateMenu();
     std::vector<ACCEL> accelerators;
-    for (const MenuEntryDescription &entry : m_description.menuBar)
-        appendMenu(m_menu, entry, accelerators);
+    // Entries come depth first: each goes into the last menu made a level up,
+    // and an entry that opens a menu is appended once its own entries are in.
+    struct Open {
+        HMENU menu;
+        const MenuEntryDescription *entry;
+    };
+    std::vector<Open> open { { m_menu, nullptr } };
+    const auto close = [&](std::size_t depth) {
+        while (open.size() > depth + 1) {
+            const Open done = open.back();
+            open.pop_back();
+            std::wstring text = toWide(done.entry->text);
+            AppendMenuW(open.back().menu,
+                MF_POPUP | MF_STRING | (done.entry->enabled ? MF_ENABLED : MF_GRAYED),
+                reinterpret_cast<UINT_PTR>(done.menu), text.c_str());
+        }
+    };
+    forEachMenuEntry(form, [&](const MenuEntryDescription &entry, int number, int depth) {
+        close(static_cast<std::size_t>(depth));
+        if (!entry.submenu.empty()) {
+            open.push_back({ CreatePopupMenu(), &entry });
+            return;
+        }
+        // Every entry has a command of its own, named or not.
+        const int id = firstMenuId + number;
+        std::wstring text = toWide(entry.text);
+        if (!entry.shortcut.empty())
+            text += L'\t' + toWide(entry.shortcut);
+        AppendMenuW(open.back().menu, MF_STRING | (entry.enabled ? MF_ENABLED : MF_GRAYED),
+            static_cast<UINT_PTR>(id), text.c_str());
+        if (const auto key = functionKey(entry.shortcut))
+            accelerators.push_back(
+                { FVIRTKEY, static_cast<WORD>(VK_F1 + *key - 1), static_cast<WORD>(id) });
+    });
+    close(0);
     if (!accelerators.empty())
         m_accelerators
             = CreateAcceleratorTableW(accelerators.data(), static_cast<int>(accelerators.size()));
 }
 
-void Win32Window::appendMenu(
-    HMENU menu, const MenuEntryDescription &entry, std::vector<ACCEL> &accelerators)
-{
-    std::wstring text = toWide(entry.text);
-    if (!entry.shortcut.empty())
-        text += L'\t' + toWide(entry.shortcut);
-    const UINT state = entry.enabled ? MF_ENABLED : MF_GRAYED;
-    if (!entry.submenu.empty()) {
-        HMENU submenu = CreatePopupMenu();
-        for (const MenuEntryDescription &inner : entry.submenu)
-            appendMenu(submenu, inner, accelerators);
-        AppendMenuW(
-            menu, MF_POPUP | MF_STRING | state, reinterpret_cast<UINT_PTR>(submenu), text.c_str());
-        return;
-    }
-    const int id = m_nextMenuId++;
-    if (!entry.name.empty())
-        m_commandIds.emplace(std::string(entry.name), id);
-    AppendMenuW(menu, MF_STRING | state, static_cast<UINT_PTR>(id), text.c_str());
-    if (const auto key = functionKey(entry.shortcut))
-        accelerators.push_back({ FVIRTKEY, *key, static_cast<WORD>(id) });
-}
-
 void Win32Window::layOut()
 {
     releaseFonts();
-    const FontDescription &defaultFont = m_description.defaultFont;
+    const FontDescription &defaultFont = description().defaultFont;
     const auto px = [this](int twips) { return twipsToPixels(twips, m_dpi); };
     for (Control &c : m_controls) {
         const ControlDescription &d = *c.description;
@@ -309,8 +303,8 @@ void Win32Window::layOut()
 
 void Win32Window::resizeToClientArea(const RECT *suggested)
 {
-    const RECT frame = win32::windowRectFor(twipsToPixels(m_description.clientWidthTwips, m_dpi),
-        twipsToPixels(m_description.clientHeightTwips, m_dpi), windowStyle, windowExStyle,
+    const RECT frame = win32::windowRectFor(twipsToPixels(description().clientWidthTwips, m_dpi),
+        twipsToPixels(description().clientHeightTwips, m_dpi), windowStyle, windowExStyle,
         m_menu != nullptr, m_dpi);
     int width = frame.right - frame.left;
     int height = frame.bottom - frame.top;
@@ -320,7 +314,7 @@ void Win32Window::resizeToClientArea(const RECT *suggested)
     // A menu bar that wraps onto a second line takes client height: give it back.
     RECT client;
     GetClientRect(m_hwnd, &client);
-    const int missing = twipsToPixels(m_description.clientHeightTwips, m_dpi) - client.bottom;
+    const int missing = twipsToPixels(description().clientHeightTwips, m_dpi) - client.bottom;
     if (missing > 0) {
         height += missing;
         SetWindowPos(
@@ -365,17 +359,23 @@ std::string_view Win32Window::nameOf(HWND hwnd) const
 
 std::optional<int> Win32Window::commandId(std::string_view name) const
 {
-    const auto found = m_commandIds.find(name);
-    if (found == m_commandIds.end())
-        return std::nullopt;
-    return found->second;
+    if (const auto index = controlIndex(name))
+        return at(*index).id;
+    if (const auto number = menuEntryNumber(name))
+        return firstMenuId + *number;
+    return std::nullopt;
 }
 
-std::string Win32Window::text(std::string_view name) const
+const Win32Window::Control &Win32Window::at(std::size_t control) const
 {
-    HWND hwnd = control(name);
-    if (!hwnd)
-        return {};
+    const ControlDescription *wanted = &description().controls.at(control);
+    return *std::find_if(m_controls.begin(), m_controls.end(),
+        [wanted](const Control &c) { return c.description == wanted; });
+}
+
+std::string Win32Window::text(std::size_t control) const
+{
+    HWND hwnd = at(control).hwnd;
     const int length = GetWindowTextLengthW(hwnd);
     std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
     const int got = GetWindowTextW(hwnd, text.data(), length + 1);
@@ -383,24 +383,25 @@ std::string Win32Window::text(std::string_view name) const
     return toUtf8(text);
 }
 
-void Win32Window::setText(std::string_view name, std::string_view text)
+void Win32Window::setText(std::size_t control, std::string_view text)
 {
-    if (HWND hwnd = control(name))
-        SetWindowTextW(hwnd, toWide(text).c_str());
+    SetWindowTextW(at(control).hwnd, toWide(text).c_str());
 }
 
-void Win32Window::setFocus(std::string_view name)
+void Win32Window::setFocus(std::size_t control)
 {
-    if (HWND hwnd = control(name)) {
-        m_lastFocus = hwnd;
-        SetFocus(hwnd);
-    }
+    m_lastFocus = at(control).hwnd;
+    SetFocus(m_lastFocus);
 }
 
-void Win32Window::onClick(std::string_view name, std::function<void()> handler)
+void Win32Window::onButtonClick(std::size_t control, std::function<void()> handler)
 {
-    if (const auto id = commandId(name))
-        m_handlers[*id] = std::move(handler);
+    m_handlers[at(control).id] = std::move(handler);
+}
+
+void Win32Window::onMenuChoice(int entry, std::function<void()> handler)
+{
+    m_handlers[firstMenuId + entry] = std::move(handler);
 }
 
 void Win32Window::onCloseBox(std::function<void()> handler)

@@ -1,8 +1,7 @@
 #pragma once
 
-#include "form_description.h"
-#include "runtime.h"
-#include "win32_api.h"
+#include "platform/runtime.h"
+#include "platform/win32/win32_api.h"
 
 #include <functional>
 #include <map>
@@ -26,16 +25,12 @@ public:
     Win32Window(const Win32Window &) = delete;
     Win32Window &operator=(const Win32Window &) = delete;
 
-    std::string text(std::string_view control) const override;
-    void setText(std::string_view control, std::string_view text) override;
-    void setFocus(std::string_view control) override;
-    void onClick(std::string_view name, std::function<void()> handler) override;
     void onCloseBox(std::function<void()> handler) override;
     void show() override;
     void hide() override;
     bool isVisible() const override;
 
-    std::string_view name() const { return m_description.name; }
+    std::string_view name() const { return description().name; }
     HWND handle() const { return m_hwnd; }
     HACCEL accelerators() const { return m_accelerators; }
     // The control of that name, or nullptr.
@@ -48,6 +43,13 @@ public:
 
     // Destroys the window and its controls, at the end of the program.
     void destroy();
+
+protected:
+    std::string text(std::size_t control) const override;
+    void setText(std::size_t control, std::string_view text) override;
+    void setFocus(std::size_t control) override;
+    void onButtonClick(std::size_t control, std::function<void()> handler) override;
+    void onMenuChoice(int entry, std::function<void()> handler) override;
 
 private:
     struct Control {
@@ -62,25 +64,22 @@ private:
     void registerClass() const;
     void createControls();
     void buildMenuBar();
-    void appendMenu(
-        HMENU menu, const MenuEntryDescription &entry, std::vector<ACCEL> &accelerators);
+
     // Fonts, control rectangles and the window size for the current DPI.
     void layOut();
     void resizeToClientArea(const RECT *suggested);
     void releaseFonts();
     const Control *find(std::string_view name) const;
+    const Control &at(std::size_t control) const;
     const Control *find(HWND hwnd) const;
 
     Win32Runtime &m_runtime;
-    FormDescription m_description;
     std::wstring m_className;
     HWND m_hwnd = nullptr;
     HMENU m_menu = nullptr;
     HACCEL m_accelerators = nullptr;
     int m_dpi = 96;
     std::vector<Control> m_controls;
-    std::map<std::string, int, std::less<>> m_commandIds;
-    int m_nextMenuId = 0; // each menu entry a command of its own
     std::map<int, std::function<void()>> m_handlers;
     std::function<void()> m_closeBox;
     HWND m_lastFocus = nullptr;

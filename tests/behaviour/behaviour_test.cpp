@@ -2,9 +2,9 @@
 // under test: the calculation's messages and their order, Clear, the Tab order,
 // Enter, the menus, the information windows and the end of the program.
 
-#include "driver.h"
+#include "tests/behaviour/driver.h"
 
-#include "max_block_dex.h"
+#include "calc/max_block_dex.h"
 
 #include <gtest/gtest.h>
 

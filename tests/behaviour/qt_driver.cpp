@@ -1,11 +1,11 @@
 // The behaviour tests' driver for the Qt runtime: Qt Test key and mouse events
 // on the offscreen platform, and message boxes answered from an event filter.
 
-#include "driver.h"
+#include "tests/behaviour/driver.h"
 
-#include "program.h"
-#include "qt_runtime.h"
-#include "qt_window.h"
+#include "app/program.h"
+#include "platform/qt/qt_runtime.h"
+#include "platform/qt/qt_window.h"
 
 #include <QAbstractButton>
 #include <QAction>

@@ -4,11 +4,11 @@
 // BM_CLICK, menu entries send their WM_COMMAND, and a CBT hook reads each
 // message box as it is activated and answers it with OK.
 
-#include "driver.h"
+#include "tests/behaviour/driver.h"
 
-#include "program.h"
-#include "win32_runtime.h"
-#include "win32_window.h"
+#include "app/program.h"
+#include "platform/win32/win32_runtime.h"
+#include "platform/win32/win32_window.h"
 
 #include <gtest/gtest.h>
 
@@ -148,7 +148,7 @@ public:
     }
     void setText(const std::string &control, const std::string &text) override
     {
-        program.main.window().setText(control, text);
+        program.main.window().textBox(control).setText(text);
     }
     void type(const std::string &control, const std::string &text) override
     {

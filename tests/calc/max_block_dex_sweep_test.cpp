@@ -2,8 +2,8 @@
 // a model that works in 64-bit integers and rounds the exact quotient (the one
 // the fuzz targets check against).
 
-#include "exact_model.h"
-#include "max_block_dex.h"
+#include "calc/max_block_dex.h"
+#include "fuzz/exact_model.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 // How labels break their text into lines, with every character one unit wide.
 
-#include "text_lines.h"
+#include "platform/win32/text_lines.h"
 
 #include <gtest/gtest.h>
 

@@ -4,7 +4,7 @@
 //   ORVANEL_RES  the resource script compiled by windres (the test is skipped
 //                without it)
 
-#include "icon_picture.h"
+#include "tests/common/icon_picture.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
-#include "widget_test_main.h"
+#include "tests/widgets/widget_test_main.h"
 
-#include "icon_picture.h"
+#include "tests/common/icon_picture.h"
 
 #include <QApplication>
 #include <QIcon>

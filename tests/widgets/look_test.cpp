@@ -1,6 +1,6 @@
-#include "widget_test_main.h"
+#include "tests/widgets/widget_test_main.h"
 
-#include "test_program.h"
+#include "tests/widgets/test_program.h"
 
 #include <QAction>
 #include <QApplication>

@@ -1,6 +1,6 @@
-#include "widget_test_main.h"
+#include "tests/widgets/widget_test_main.h"
 
-#include "qt_runtime.h"
+#include "platform/qt/qt_runtime.h"
 
 #include <QAbstractButton>
 #include <QApplication>

@@ -2,9 +2,9 @@
 
 // The program on the Qt runtime, as the widget tests look at it.
 
-#include "program.h"
-#include "qt_runtime.h"
-#include "qt_window.h"
+#include "app/program.h"
+#include "platform/qt/qt_runtime.h"
+#include "platform/qt/qt_window.h"
 
 #include <QLineEdit>
 #include <QTest>

@@ -1,4 +1,4 @@
-#include "frmabout.h"
+#include "ui/info/frmabout.h"
 
 namespace orvanel {
 
@@ -45,7 +45,7 @@ FormDescription frmaboutDescription()
 frmabout::frmabout(platform::Runtime &runtime)
     : Form(runtime, frmaboutDescription())
 {
-    window().onClick("Command1", [this] { Command1_Click(); });
+    window().command("Command1").onClick([this] { Command1_Click(); });
 }
 
 void frmabout::Command1_Click()

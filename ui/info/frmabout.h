@@ -1,6 +1,6 @@
 #pragma once
 
-#include "window_slot.h"
+#include "platform/window_slot.h"
 
 namespace orvanel {
 

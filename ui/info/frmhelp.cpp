@@ -1,4 +1,4 @@
-#include "frmhelp.h"
+#include "ui/info/frmhelp.h"
 
 namespace orvanel {
 
@@ -43,7 +43,7 @@ FormDescription frmhelpDescription()
 frmhelp::frmhelp(platform::Runtime &runtime)
     : Form(runtime, frmhelpDescription())
 {
-    window().onClick("cmdclose", [this] { cmdclose_Click(); });
+    window().command("cmdclose").onClick([this] { cmdclose_Click(); });
 }
 
 void frmhelp::cmdclose_Click()

@@ -1,6 +1,6 @@
-#include "frmorvix.h"
+#include "ui/main/frmorvix.h"
 
-#include "max_block_dex.h"
+#include "calc/max_block_dex.h"
 
 namespace orvanel {
 
@@ -9,13 +9,16 @@ frmorvix::frmorvix(
     : Form(runtime, frmorvixDescription())
     , m_helpWindow(helpWindow)
     , m_aboutWindow(aboutWindow)
+    , m_txtSB(window().textBox("txtSB"))
+    , m_txtcharlvl(window().textBox("txtcharlvl"))
+    , m_txtmax(window().textBox("txtmax"))
 {
     platform::Window &w = window();
-    w.onClick("cmdcontinue", [this] { cmdcontinue_Click(); });
-    w.onClick("mnuclear", [this] { mnuclear_Click(); });
-    w.onClick("mnuexit", [this] { mnuexit_Click(); });
-    w.onClick("helpa", [this] { helpa_Click(); });
-    w.onClick("bout", [this] { bout_Click(); });
+    w.command("cmdcontinue").onClick([this] { cmdcontinue_Click(); });
+    w.command("mnuclear").onClick([this] { mnuclear_Click(); });
+    w.command("mnuexit").onClick([this] { mnuexit_Click(); });
+    w.command("helpa").onClick([this] { helpa_Click(); });
+    w.command("bout").onClick([this] { bout_Click(); });
     // The close box ends the program like File > Exit, so that no hidden
     // window keeps it running.
     w.onCloseBox([this] { mnuexit_Click(); });
@@ -23,25 +26,23 @@ frmorvix::frmorvix(
 
 void frmorvix::cmdcontinue_Click()
 {
-    platform::Window &w = window();
-    const DexCalcOutcome outcome = CalcMaxBlockDex(w.text("txtSB"), w.text("txtcharlvl"));
+    const DexCalcOutcome outcome = CalcMaxBlockDex(m_txtSB.text(), m_txtcharlvl.text());
 
     if (outcome.notice != DexNotice::None)
-        runtime().showMessage(&w, noticeText(outcome.notice));
+        runtime().showMessage(&window(), noticeText(outcome.notice));
     if (outcome.levelReplaced)
-        w.setText("txtcharlvl", replacementLevelText);
+        m_txtcharlvl.setText(replacementLevelText);
     if (outcome.failure != DexFailure::None)
-        runtime().showMessage(&w, failureText(outcome.failure));
+        runtime().showMessage(&window(), failureText(outcome.failure));
     if (outcome.result)
-        w.setText("txtmax", gameIntToText(*outcome.result));
+        m_txtmax.setText(gameIntToText(*outcome.result));
 }
 
 void frmorvix::mnuclear_Click()
 {
-    platform::Window &w = window();
-    for (const char *box : { "txtmax", "txtcharlvl", "txtSB" })
-        w.setText(box, "");
-    w.setFocus("txtSB");
+    for (const platform::TextBox &box : { m_txtmax, m_txtcharlvl, m_txtSB })
+        box.setText("");
+    m_txtSB.setFocus();
 }
 
 void frmorvix::mnuexit_Click()

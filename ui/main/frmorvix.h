@@ -1,6 +1,6 @@
 #pragma once
 
-#include "window_slot.h"
+#include "platform/window_slot.h"
 
 namespace orvanel {
 
@@ -21,6 +21,9 @@ public:
 private:
     platform::WindowSlot &m_helpWindow;
     platform::WindowSlot &m_aboutWindow;
+    platform::TextBox m_txtSB;
+    platform::TextBox m_txtcharlvl;
+    platform::TextBox m_txtmax;
 };
 
 } // namespace orvanel

@@ -1,5 +1,5 @@
-#include "frmorvix.h"
-#include "shield_table.h"
+#include "ui/main/frmorvix.h"
+#include "ui/main/shield_table.h"
 
 namespace orvanel {
 
@@ -7,16 +7,16 @@ using namespace platform;
 
 namespace {
 
-constexpr FontDescription boxFont { "MS Sans Serif", 9.75 };
-constexpr FontDescription resultFont { "MS Sans Serif", 9.75, true };
+const FontDescription boxFont { "MS Sans Serif", 9.75 };
+const FontDescription resultFont { "MS Sans Serif", 9.75, true };
 
 std::vector<MenuEntryDescription> shieldMenu()
 {
     std::vector<MenuEntryDescription> shields;
     for (const ShieldEntry &shield : ShieldTable()) {
-        MenuEntryDescription entry { .text = shield.name };
+        MenuEntryDescription entry { .text = std::string(shield.name) };
         for (std::string_view value : shield.values)
-            entry.submenu.push_back({ .text = value, .enabled = false });
+            entry.submenu.push_back({ .text = std::string(value), .enabled = false });
         shields.push_back(std::move(entry));
     }
     return shields;

@@ -1,4 +1,4 @@
-#include "shield_table.h"
+#include "ui/main/shield_table.h"
 
 namespace orvanel {
 

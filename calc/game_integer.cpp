@@ -1,4 +1,4 @@
-#include "game_integer.h"
+#include "calc/game_integer.h"
 
 #include <cmath>
 #include <cstdint>
