@@ -1,0 +1,190 @@
+// Start-up of Orvanel's web site beside a floor: a hand-written page with the
+// same kinds of things (a menu bar with one menu of one entry, a label, a text
+// box, a push button) and the calculation in plain JavaScript. Both are served
+// gzipped from 127.0.0.1 and opened alternately in the system's Chromium, each
+// pair in both orders in turn. Each visit is timed from the start of the
+// navigation to the page's performance mark "orvanel-ready":
+//   cold  the first visit, in a fresh browser context with no cache;
+//   warm  a second visit in that context once the service worker is active.
+// It prints the medians, the median ratio of the pairs with its quartiles and
+// range, the bytes sent, and where Orvanel's cold start spends its time.
+//
+//   node bench/web_startup/run.mjs [--site DIR] [--pairs N] [--warm-up N] [--json FILE]
+//
+// It uses the browser suite's pinned packages: run `npm ci` in tests/web first.
+import { createRequire } from 'node:module';
+import { writeFileSync } from 'node:fs';
+import { fileURLToPath } from 'node:url';
+import { parseArgs } from 'node:util';
+import { resolve } from 'node:path';
+import { isFont, serve } from '../../tests/web/lib/static-server.mjs';
+
+const here = fileURLToPath(new URL('.', import.meta.url));
+const { chromium } = createRequire(resolve(here, '../../tests/web/package.json'))('playwright');
+const { values: options } = parseArgs({
+  options: {
+    site: { type: 'string', default: resolve(here, '../../build-web/site') },
+    pairs: { type: 'string', default: '21' },
+    'warm-up': { type: 'string', default: '2' },
+    json: { type: 'string' },
+  },
+});
+const pairs = Number(options.pairs);
+const warmUp = Number(options['warm-up']);
+
+const goals = { cold: 1.5, warm: 1.25, kbWithoutFonts: 100, kbWithFonts: 150 };
+
+// What the page's own timeline says about its start: every resource with its
+// times and sizes, and the paints.
+const timeline = () => ({
+  ready: performance.getEntriesByName('orvanel-ready')[0].startTime,
+  paints: Object.fromEntries(performance.getEntriesByType('paint').map((p) => [p.name, p.startTime])),
+  resources: [...performance.getEntriesByType('navigation'), ...performance.getEntriesByType('resource')].map(
+    (r) => ({
+      name: new URL(r.name).pathname,
+      start: r.startTime,
+      responseStart: r.responseStart,
+      end: r.responseEnd,
+      wire: r.encodedBodySize,
+      size: r.decodedBodySize,
+      worker: r.workerStart > 0,
+    }),
+  ),
+});
+
+async function visit(context, url, console) {
+  const page = await context.newPage();
+  page.on('console', (message) => console.push(`${message.type()}: ${message.text()}`));
+  page.on('pageerror', (error) => console.push(`error: ${error.message}`));
+  await page.goto(url);
+  await page.waitForFunction(() => performance.getEntriesByName('orvanel-ready').length > 0);
+  const result = await page.evaluate(timeline);
+  result.controlled = await page.evaluate(() => navigator.serviceWorker?.controller != null);
+  return { page, result };
+}
+
+// One cold and one warm visit of a site in a fresh context.
+async function measure(browser, server) {
+  const context = await browser.newContext();
+  const console = [];
+  server.log.length = 0;
+  const cold = await visit(context, server.url, console);
+  // The service worker has cached the site once it is active.
+  await cold.page.evaluate(() => navigator.serviceWorker.ready.then(() => undefined));
+  await cold.page.waitForTimeout(200);
+  const served = server.log.splice(0);
+  await cold.page.close();
+  const warm = await visit(context, server.url, console);
+  const warmServed = server.log.splice(0);
+  await context.close();
+  return { cold: cold.result, warm: warm.result, served, warmServed, console };
+}
+
+const sorted = (xs) => [...xs].sort((a, b) => a - b);
+function quantile(xs, q) {
+  const s = sorted(xs);
+  const at = (s.length - 1) * q;
+  const low = Math.floor(at);
+  return s[low] + (s[Math.min(low + 1, s.length - 1)] - s[low]) * (at - low);
+}
+const median = (xs) => quantile(xs, 0.5);
+const ms = (x) => `${x.toFixed(0)} ms`;
+const kb = (bytes) => `${(bytes / 1024).toFixed(1)} KB`;
+const sum = (xs) => xs.reduce((a, b) => a + b, 0);
+
+const servers = {
+  orvanel: await serve(options.site, { gzip: true }),
+  floor: await serve(resolve(here, 'floor'), { gzip: true }),
+};
+const browser = await chromium.launch({
+  executablePath: process.env.ORVANEL_CHROMIUM ?? '/usr/bin/chromium',
+});
+const runs = { orvanel: [], floor: [] };
+try {
+  for (let i = 0; i < warmUp + pairs; ++i) {
+    const order = i % 2 ? ['floor', 'orvanel'] : ['orvanel', 'floor'];
+    for (const site of order) {
+      const run = await measure(browser, servers[site]);
+      if (i >= warmUp) runs[site].push(run);
+    }
+  }
+} finally {
+  await browser.close();
+  await Promise.all(Object.values(servers).map((s) => s.close()));
+}
+
+const report = { pairs, goals, figures: {} };
+console.log(`Web start-up, ${pairs} pairs after ${warmUp} warm-up pairs (Chromium, headless, 127.0.0.1, gzip)`);
+for (const kind of ['cold', 'warm']) {
+  const times = Object.fromEntries(
+    Object.entries(runs).map(([site, list]) => [site, list.map((r) => r[kind].ready)]),
+  );
+  const ratios = times.orvanel.map((t, i) => t / times.floor[i]);
+  const figure = {
+    orvanel: median(times.orvanel),
+    floor: median(times.floor),
+    ratio: median(ratios),
+    q1: quantile(ratios, 0.25),
+    q3: quantile(ratios, 0.75),
+    min: Math.min(...ratios),
+    max: Math.max(...ratios),
+  };
+  report.figures[kind] = { ...figure, times, ratios };
+  console.log(
+    `${kind.padEnd(5)} Orvanel ${ms(figure.orvanel)} (${ms(Math.min(...times.orvanel))}-${ms(Math.max(...times.orvanel))}),` +
+      ` floor ${ms(figure.floor)} (${ms(Math.min(...times.floor))}-${ms(Math.max(...times.floor))});` +
+      ` ratio ${figure.ratio.toFixed(2)}x, quartiles ${figure.q1.toFixed(2)}-${figure.q3.toFixed(2)},` +
+      ` range ${figure.min.toFixed(2)}-${figure.max.toFixed(2)}; goal <= ${goals[kind]}x: ${figure.ratio <= goals[kind] ? 'met' : 'MISSED'}`,
+  );
+}
+
+// Bytes: what the first visit fetched before it was ready, as sent (gzipped),
+// and everything the server sent in that visit, the service worker's copy of
+// the site included.
+const first = runs.orvanel[0];
+const beforeReady = first.cold.resources.filter((r) => r.start <= first.cold.ready && !r.worker);
+const wire = (list, fonts) => sum(list.filter((r) => fonts || !isFont(r.name)).map((r) => r.wire));
+const bytes = {
+  beforeReadyWithoutFonts: wire(beforeReady, false),
+  beforeReadyWithFonts: wire(beforeReady, true),
+  servedWithoutFonts: sum(first.served.filter((r) => !isFont(r.path)).map((r) => r.bytes)),
+  servedWithFonts: sum(first.served.map((r) => r.bytes)),
+  floorServed: sum(runs.floor[0].served.map((r) => r.bytes)),
+  warmRequests: first.warmServed.map((r) => r.path),
+};
+report.bytes = bytes;
+console.log(
+  `bytes cold, gzipped: before ready ${kb(bytes.beforeReadyWithoutFonts)} without fonts` +
+    ` (goal <= ${goals.kbWithoutFonts} KB: ${bytes.beforeReadyWithoutFonts <= goals.kbWithoutFonts * 1024 ? 'met' : 'MISSED'}),` +
+    ` ${kb(bytes.beforeReadyWithFonts)} with (goal <= ${goals.kbWithFonts} KB: ${bytes.beforeReadyWithFonts <= goals.kbWithFonts * 1024 ? 'met' : 'MISSED'});` +
+    ` whole first visit ${kb(bytes.servedWithoutFonts)} without fonts, ${kb(bytes.servedWithFonts)} with; floor ${kb(bytes.floorServed)}`,
+);
+console.log(`warm visit asked the server for: ${bytes.warmRequests.join(', ') || 'nothing'}`);
+
+// Where Orvanel's cold start goes: the median of each resource's times.
+console.log('Orvanel cold, medians over the runs (ms from navigation start):');
+const names = [...new Set(runs.orvanel.flatMap((r) => r.cold.resources.map((x) => x.name)))];
+const served = Object.fromEntries(first.served.map((r) => [r.path, r]));
+for (const name of names) {
+  const seen = runs.orvanel.map((r) => r.cold.resources.find((x) => x.name === name)).filter(Boolean);
+  const size = seen[0];
+  console.log(
+    `  ${name.padEnd(34)} start ${median(seen.map((x) => x.start)).toFixed(0).padStart(4)}` +
+      `  first byte ${median(seen.map((x) => x.responseStart)).toFixed(0).padStart(4)}` +
+      `  end ${median(seen.map((x) => x.end)).toFixed(0).padStart(4)}` +
+      `  ${kb(size.wire).padStart(9)} sent, ${kb(size.size).padStart(9)} unpacked` +
+      `  ${served[name]?.type ?? ''}`,
+  );
+}
+for (const paint of ['first-paint', 'first-contentful-paint']) {
+  const at = runs.orvanel.map((r) => r.cold.paints[paint]).filter((x) => x !== undefined);
+  const floorAt = runs.floor.map((r) => r.cold.paints[paint]).filter((x) => x !== undefined);
+  if (at.length)
+    console.log(`  ${paint.padEnd(34)} ${ms(median(at))} (floor ${floorAt.length ? ms(median(floorAt)) : 'none'})`);
+}
+console.log(`  ${'orvanel-ready'.padEnd(34)} ${ms(report.figures.cold.orvanel)}`);
+const said = [...new Set(runs.orvanel.flatMap((r) => r.console))];
+if (said.length) console.log(`console of Orvanel's page:\n  ${said.join('\n  ')}`);
+const uncontrolled = runs.orvanel.filter((r) => !r.warm.controlled).length;
+if (uncontrolled) console.log(`${uncontrolled} warm visits were not controlled by the service worker`);
+if (options.json) writeFileSync(options.json, JSON.stringify(report, null, 2));

@@ -1,0 +1,96 @@
+// A small static file server for the browser tests and the start-up benchmark,
+// on 127.0.0.1 only. It sends the right media types (application/wasm, so that
+// browsers compile WebAssembly while it streams in), can gzip what compresses,
+// counts the bytes of every response body it sends, and tells of every request
+// it could not answer.
+//
+//   node static-server.mjs ROOT [PORT] [--gzip]   serves until killed
+
+import { createServer } from 'node:http';
+import { readFile, stat } from 'node:fs/promises';
+import { extname, join, normalize, resolve, sep } from 'node:path';
+import { gzipSync } from 'node:zlib';
+import { pathToFileURL } from 'node:url';
+
+const mediaTypes = {
+  '.html': 'text/html; charset=utf-8',
+  '.js': 'text/javascript; charset=utf-8',
+  '.mjs': 'text/javascript; charset=utf-8',
+  '.css': 'text/css; charset=utf-8',
+  '.json': 'application/json',
+  '.webmanifest': 'application/manifest+json',
+  '.wasm': 'application/wasm',
+  '.svg': 'image/svg+xml',
+  '.png': 'image/png',
+  '.ico': 'image/x-icon',
+  '.txt': 'text/plain; charset=utf-8',
+  '.woff2': 'font/woff2',
+  '.woff': 'font/woff',
+  '.ttf': 'font/ttf',
+  '.otf': 'font/otf',
+};
+// Already compressed: sent as they are.
+const stored = new Set(['.png', '.ico', '.woff2', '.woff']);
+
+export const isFont = (path) => ['.woff2', '.woff', '.ttf', '.otf'].includes(extname(path));
+
+// Starts serving `root`; resolves to { url, port, log, close() }. `log` holds
+// one { path, status, bytes, type } per response, bytes being the body as sent.
+export async function serve(root, { port = 0, gzip = false, quiet = false } = {}) {
+  const top = resolve(root);
+  const log = [];
+  const server = createServer(async (request, response) => {
+    const path = decodeURIComponent(new URL(request.url, 'http://host').pathname);
+    let file = normalize(join(top, path));
+    let status = 200;
+    let body;
+    try {
+      if (file !== top && !file.startsWith(top + sep)) throw new Error('outside the root');
+      if ((await stat(file)).isDirectory()) file = join(file, 'index.html');
+      body = await readFile(file);
+    } catch {
+      status = 404;
+      body = Buffer.from('Not found\n');
+      file = '.txt';
+    }
+    const extension = extname(file);
+    const headers = {
+      'Content-Type': mediaTypes[extension] ?? 'application/octet-stream',
+      'Cache-Control': 'no-cache',
+    };
+    if (gzip && !stored.has(extension) && /\bgzip\b/.test(request.headers['accept-encoding'] ?? '')) {
+      body = gzipSync(body, { level: 9 });
+      headers['Content-Encoding'] = 'gzip';
+    }
+    headers['Content-Length'] = body.length;
+    response.writeHead(status, headers);
+    response.end(request.method === 'HEAD' ? undefined : body);
+    log.push({ path, status, bytes: body.length, type: headers['Content-Type'] });
+    if (status !== 200 && !quiet) console.error(`static server: ${status} ${request.method} ${path}`);
+  });
+  await new Promise((done, fail) => {
+    server.once('error', fail);
+    server.listen(port, '127.0.0.1', done);
+  });
+  const actual = server.address().port;
+  return {
+    url: `http://127.0.0.1:${actual}/`,
+    port: actual,
+    log,
+    close: () =>
+      new Promise((done) => {
+        server.closeAllConnections();
+        server.close(done);
+      }),
+  };
+}
+
+if (import.meta.url === pathToFileURL(process.argv[1]).href) {
+  const [root, port = '0', ...flags] = process.argv.slice(2);
+  if (!root) {
+    console.error('usage: node static-server.mjs ROOT [PORT] [--gzip]');
+    process.exit(2);
+  }
+  const server = await serve(root, { port: Number(port), gzip: flags.includes('--gzip') });
+  console.log(`static server: ${resolve(root)} at ${server.url}`);
+}
