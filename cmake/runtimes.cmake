@@ -23,6 +23,7 @@ endmacro()
 
 orvanel_runtime(Qt platform/qt)
 orvanel_runtime(Win32 platform/win32 DEFAULT_IF WIN32)
+orvanel_runtime(Web platform/web DEFAULT_IF EMSCRIPTEN)
 
 set(ORVANEL_PLATFORM ${default_runtime} CACHE STRING "The runtime: ${ORVANEL_RUNTIMES}")
 set_property(CACHE ORVANEL_PLATFORM PROPERTY STRINGS ${ORVANEL_RUNTIMES})

@@ -1,0 +1,785 @@
+// The page side of the web runtime: the program's windows as elements of the
+// page, each in a shadow root of its own on a host whose id is the window's
+// name, so that the controls keep their names as ids; the menus as WAI-ARIA
+// menu bars; the one message box; and the end of the program. web_page.h says
+// what each function does for the program.
+
+var LibraryOrvanel = {
+  $Orvanel__deps: ['$Asyncify', 'malloc'],
+  $Orvanel__postset: 'Orvanel.prepare();',
+  $Orvanel: {
+    windows: [],
+    twipsPerPixel: 15,
+    busy: false, // a handler runs or waits in the message box
+    ended: false,
+    topZ: 0,
+    cascade: 0, // windows placed where a new window goes so far
+    active: null,
+    sheet: null,
+    listening: null,
+
+    // The fonts are loaded before the program starts, so that no window is
+    // ever laid out in another face; the window stylesheet is copied into a
+    // sheet that every window's shadow root adopts.
+    prepare: function() {
+      addRunDependency('orvanel-page');
+      var sheet = new CSSStyleSheet();
+      var link = document.getElementById('window-style');
+      var rules = link && link.sheet ? Array.from(link.sheet.cssRules, (rule) => rule.cssText) : [];
+      sheet.replaceSync(rules.join('\n'));
+      Orvanel.sheet = sheet;
+      var faces = Array.from(document.fonts, (face) => face.load().catch(() => null));
+      Promise.all(faces).then(() => removeRunDependency('orvanel-page'));
+    },
+
+    element: function(tag, className, parent) {
+      var element = document.createElement(tag);
+      if (className) element.className = className;
+      if (parent) parent.append(element);
+      return element;
+    },
+
+    px: function(twips) {
+      return (twips / Orvanel.twipsPerPixel) + 'px';
+    },
+
+    // A text whose "&" marks the access key: the letter underlined, the text
+    // as it reads. "&&" stands for "&".
+    setAccessText: function(element, text) {
+      var key = '';
+      var parts = text.split('&&');
+      element.textContent = '';
+      parts.forEach((part, i) => {
+        if (i > 0) element.append('&');
+        var at = part.indexOf('&');
+        if (at < 0 || at + 1 >= part.length || key) {
+          element.append(part.replace(/&/g, ''));
+          return;
+        }
+        key = part[at + 1].toLowerCase();
+        element.append(part.slice(0, at));
+        Orvanel.element('span', 'access', element).textContent = part[at + 1];
+        element.append(part.slice(at + 2));
+      });
+      return key;
+    },
+
+    plainText: function(text) {
+      return text.split('&&').map((part) => part.replace(/&/g, '')).join('&');
+    },
+
+    // What happens on the page is handed to the program one event at a time.
+    // While a handler waits in the message box, every other event is dropped:
+    // Asyncify can hold one waiting call only.
+    dispatch: function(w, event, index) {
+      if (Orvanel.busy || Orvanel.ended) return;
+      Orvanel.busy = true;
+      try {
+        _orvanel_web_event(w.number, event, index);
+      } catch (failure) {
+        Orvanel.busy = false;
+        throw failure;
+      }
+      if (Asyncify.currData) {
+        Asyncify.whenDone().then(() => { Orvanel.busy = false; }, Orvanel.fail);
+      } else {
+        Orvanel.busy = false;
+      }
+    },
+
+    fail: function(failure) {
+      Orvanel.end();
+      if (Module['failed']) Module['failed'](failure);
+    },
+
+    // Windows on the page's desktop.
+    desktop: function() {
+      return document.getElementById('desktop');
+    },
+
+    visibleWindows: function() {
+      return Orvanel.windows.filter((w) => w && !w.host.hidden);
+    },
+
+    // Windows are scaled down as a whole where the desktop is too small for
+    // them, and kept inside it.
+    fit: function(w) {
+      var desktop = Orvanel.desktop();
+      var width = w.frame.offsetWidth;
+      var height = w.frame.offsetHeight;
+      var room = desktop.clientWidth;
+      var roomHigh = desktop.clientHeight;
+      w.scale = Math.min(1, room / width, roomHigh / height);
+      var shownWidth = width * w.scale;
+      var shownHeight = height * w.scale;
+      if (!w.placed) {
+        w.placed = true;
+        if (w.centred) {
+          w.x = (room - shownWidth) / 2;
+          w.y = (roomHigh - shownHeight) / 2;
+        } else {
+          // Where a new window goes: down and to the right of the last one,
+          // from the top left of the desktop again once past half of it.
+          var step = Orvanel.cascadeStep();
+          var slot = Orvanel.cascade++;
+          w.x = w.y = step * (1 + slot);
+          if (w.x + shownWidth > room || w.y + shownHeight > roomHigh) {
+            Orvanel.cascade = 1;
+            w.x = w.y = step;
+          }
+        }
+      }
+      w.x = Math.max(0, Math.min(w.x, room - shownWidth));
+      w.y = Math.max(0, Math.min(w.y, roomHigh - shownHeight));
+      w.host.style.transform = 'translate(' + w.x + 'px, ' + w.y + 'px) scale(' + w.scale + ')';
+    },
+
+    // The step of the cascade is the height of a title bar, as on Windows.
+    cascadeStep: function() {
+      var w = Orvanel.windows.find((w) => w && !w.host.hidden);
+      return w ? w.titlebar.offsetHeight + w.frame.clientTop : 0;
+    },
+
+    fitAll: function() {
+      Orvanel.visibleWindows().forEach(Orvanel.fit);
+    },
+
+    // The controls that take the focus, in tab order.
+    tabOrder: function(w) {
+      return w.controls
+        .filter((c) => c && c.focusable && !c.element.disabled)
+        .sort((a, b) => a.tabIndex - b.tabIndex)
+        .map((c) => c.element);
+    },
+
+    focusInside: function(w) {
+      var focused = w.root.activeElement;
+      return focused && document.activeElement === w.host ? focused : null;
+    },
+
+    // Brings a window to the front and gives it the focus, to the control that
+    // had it last, unless the focus is in the window already.
+    activate: function(w, target) {
+      if (Orvanel.active !== w || w.host.style.zIndex != Orvanel.topZ) {
+        w.host.style.zIndex = ++Orvanel.topZ;
+      }
+      if (Orvanel.active && Orvanel.active !== w) {
+        Orvanel.closeMenus(Orvanel.active, false);
+        Orvanel.active.host.removeAttribute('data-active');
+      }
+      Orvanel.active = w;
+      w.host.setAttribute('data-active', '');
+      if (target) {
+        target.focus();
+      } else if (!Orvanel.focusInside(w)) {
+        var last = w.lastFocus && w.lastFocus.isConnected ? w.lastFocus : Orvanel.tabOrder(w)[0];
+        (last || w.frame).focus();
+      }
+    },
+
+    // Another window takes the focus when the active one goes: the one in front.
+    activateFront: function() {
+      var front = null;
+      Orvanel.visibleWindows().forEach((w) => {
+        if (!front || Number(w.host.style.zIndex) > Number(front.host.style.zIndex)) front = w;
+      });
+      if (front) Orvanel.activate(front);
+    },
+
+    // F6 and Shift+F6 (Alt+F6 as on Windows, too) go to the next or the
+    // previous window of the program.
+    cycleWindows: function(back) {
+      var shown = Orvanel.visibleWindows();
+      if (!shown.length) return;
+      var at = shown.indexOf(Orvanel.active);
+      var next = at < 0 ? 0 : (at + (back ? shown.length - 1 : 1)) % shown.length;
+      Orvanel.activate(shown[next]);
+    },
+
+    // Tab and Shift+Tab go round the active window's controls.
+    tab: function(w, back) {
+      var order = Orvanel.tabOrder(w);
+      if (!order.length) return;
+      var at = order.indexOf(Orvanel.focusInside(w));
+      if (at < 0) at = order.indexOf(w.lastFocus);
+      var next = order[at < 0 ? 0 : (at + (back ? order.length - 1 : 1)) % order.length];
+      next.focus();
+      if (next.tagName === 'INPUT') next.select();
+    },
+
+    // Menus.
+    entryOf: function(w, element) {
+      var number = element && element.dataset ? element.dataset.entry : undefined;
+      return number === undefined ? null : w.entries[Number(number)];
+    },
+
+    siblings: function(w, entry) {
+      return entry.parent < 0 ? w.topEntries : w.entries[entry.parent].children;
+    },
+
+    openMenu: function(w, entry, focus) {
+      if (!entry.menu) return;
+      Orvanel.siblings(w, entry).forEach((other) => {
+        if (other !== entry) Orvanel.closeMenu(w, other);
+      });
+      if (entry.menu.hidden) {
+        entry.menu.hidden = false;
+        entry.item.setAttribute('aria-expanded', 'true');
+        Orvanel.placeMenu(w, entry);
+      }
+      var items = entry.children;
+      if (focus === 'first' && items.length) items[0].item.focus();
+      if (focus === 'last' && items.length) items[items.length - 1].item.focus();
+    },
+
+    // A menu opens below its menu bar entry, a submenu beside its entry; one
+    // that would leave the page opens the other way.
+    placeMenu: function(w, entry) {
+      var menu = entry.menu;
+      menu.classList.remove('flip-x', 'flip-y');
+      var box = menu.getBoundingClientRect();
+      if (box.right > document.documentElement.clientWidth) menu.classList.add('flip-x');
+      if (box.bottom > document.documentElement.clientHeight) menu.classList.add('flip-y');
+      box = menu.getBoundingClientRect();
+      if (box.left < 0) menu.classList.remove('flip-x');
+      if (box.top < 0) menu.classList.remove('flip-y');
+    },
+
+    closeMenu: function(w, entry) {
+      if (!entry.menu || entry.menu.hidden) return;
+      entry.children.forEach((child) => Orvanel.closeMenu(w, child));
+      entry.menu.hidden = true;
+      entry.item.setAttribute('aria-expanded', 'false');
+    },
+
+    openTop: function(w) {
+      return w.topEntries.find((entry) => !entry.menu.hidden);
+    },
+
+    // Closes every menu of the window; with restore, the focus goes back to
+    // where it was before the menu bar took it.
+    closeMenus: function(w, restore) {
+      w.topEntries.forEach((entry) => Orvanel.closeMenu(w, entry));
+      var inBar = Orvanel.entryOf(w, Orvanel.focusInside(w));
+      if (restore && inBar) {
+        var last = w.lastFocus && w.lastFocus.isConnected ? w.lastFocus : Orvanel.tabOrder(w)[0];
+        (last || w.frame).focus();
+      }
+    },
+
+    choose: function(w, entry) {
+      if (entry.menu) {
+        Orvanel.openMenu(w, entry, 'first');
+      } else if (entry.enabled) {
+        Orvanel.closeMenus(w, true);
+        Orvanel.dispatch(w, 1, entry.number);
+      }
+    },
+
+    enterMenuBar: function(w, entry, open) {
+      if (!w.topEntries.length) return;
+      entry = entry || w.topEntries[0];
+      if (open) {
+        Orvanel.openMenu(w, entry, 'first');
+      } else {
+        Orvanel.closeMenus(w, false);
+        entry.item.focus();
+      }
+    },
+
+    // The keys of a focused menu entry, as the WAI-ARIA menu bar pattern has
+    // them; a letter chooses the entry it is the access key of, or else moves
+    // to the next entry that begins with it.
+    menuKey: function(w, entry, event) {
+      var key = event.key;
+      var top = entry.parent < 0;
+      var level = Orvanel.siblings(w, entry);
+      var at = level.indexOf(entry);
+      var move = (by) => level[(at + by + level.length) % level.length];
+      var topAt = (by) => {
+        var root = entry;
+        while (root.parent >= 0) root = w.entries[root.parent];
+        var i = w.topEntries.indexOf(root);
+        return w.topEntries[(i + by + w.topEntries.length) % w.topEntries.length];
+      };
+      if (top) {
+        var open = !!Orvanel.openTop(w);
+        if (key === 'ArrowRight' || key === 'ArrowLeft') {
+          var next = move(key === 'ArrowRight' ? 1 : -1);
+          if (open) Orvanel.openMenu(w, next, 'first');
+          else next.item.focus();
+        } else if (key === 'ArrowDown' || key === 'Enter' || key === ' ') {
+          Orvanel.openMenu(w, entry, 'first');
+        } else if (key === 'ArrowUp') {
+          Orvanel.openMenu(w, entry, 'last');
+        } else if (key === 'Home' || key === 'End') {
+          level[key === 'Home' ? 0 : level.length - 1].item.focus();
+        } else if (key === 'Escape' || key === 'F10') {
+          Orvanel.closeMenus(w, true);
+        } else if (key.length === 1 && !event.altKey && !event.ctrlKey && !event.metaKey) {
+          var byKey = level.find((e) => e.key === key.toLowerCase());
+          if (byKey) Orvanel.openMenu(w, byKey, 'first');
+        } else {
+          return false;
+        }
+        return true;
+      }
+      var parent = w.entries[entry.parent];
+      if (key === 'ArrowDown' || key === 'ArrowUp') {
+        move(key === 'ArrowDown' ? 1 : -1).item.focus();
+      } else if (key === 'Home' || key === 'End') {
+        level[key === 'Home' ? 0 : level.length - 1].item.focus();
+      } else if (key === 'ArrowRight') {
+        if (entry.menu) Orvanel.openMenu(w, entry, 'first');
+        else Orvanel.openMenu(w, topAt(1), 'first');
+      } else if (key === 'ArrowLeft') {
+        if (parent.parent >= 0) {
+          Orvanel.closeMenu(w, parent);
+          parent.item.focus();
+        } else {
+          Orvanel.openMenu(w, topAt(-1), 'first');
+        }
+      } else if (key === 'Enter' || key === ' ') {
+        Orvanel.choose(w, entry);
+      } else if (key === 'Escape') {
+        Orvanel.closeMenu(w, parent);
+        parent.item.focus();
+      } else if (key === 'F10') {
+        Orvanel.closeMenus(w, true);
+      } else if (key.length === 1 && !event.altKey && !event.ctrlKey && !event.metaKey) {
+        var letter = key.toLowerCase();
+        var keyed = level.filter((e) => e.key === letter);
+        if (keyed.length === 1) {
+          keyed[0].item.focus();
+          Orvanel.choose(w, keyed[0]);
+        } else {
+          var starting = keyed.length ? keyed
+            : level.filter((e) => e.label.charAt(0).toLowerCase() === letter);
+          var after = starting.find((e) => level.indexOf(e) > at);
+          if (starting.length) (after || starting[0]).item.focus();
+        }
+      } else {
+        return false;
+      }
+      return true;
+    },
+
+    // The keys of a window: menus, the function-key shortcuts, F10, access
+    // keys with Alt, and Tab.
+    windowKey: function(w, event) {
+      if (Orvanel.busy || Orvanel.ended) return;
+      var key = event.key;
+      var entry = Orvanel.entryOf(w, event.target);
+      if (entry && key !== 'Tab' && !/^F[0-9]/.test(key) && Orvanel.menuKey(w, entry, event)) {
+        event.preventDefault();
+        return;
+      }
+      var functionKey = /^F([0-9]+)$/.exec(key);
+      if (functionKey && !event.altKey && !event.ctrlKey && !event.metaKey && !event.shiftKey) {
+        var number = Number(functionKey[1]);
+        var shortcut = w.entries.find((e) => e && e.functionKey === number && e.enabled);
+        if (shortcut) {
+          event.preventDefault();
+          Orvanel.closeMenus(w, true);
+          Orvanel.dispatch(w, 1, shortcut.number);
+          return;
+        }
+        if (number === 10 && w.topEntries.length) {
+          event.preventDefault();
+          if (entry) Orvanel.closeMenus(w, true);
+          else Orvanel.enterMenuBar(w, null, false);
+          return;
+        }
+      }
+      if (event.altKey && !event.ctrlKey && !event.metaKey && key.length === 1) {
+        var letter = key.toLowerCase();
+        var menu = w.topEntries.find((e) => e.key === letter);
+        var button = w.controls.find((c) => c && c.key === letter && !c.element.disabled);
+        if (menu) {
+          event.preventDefault();
+          Orvanel.enterMenuBar(w, menu, true);
+        } else if (button) {
+          event.preventDefault();
+          button.element.focus();
+          button.element.click();
+        }
+        return;
+      }
+      if (key === 'Tab' && !event.altKey && !event.ctrlKey && !event.metaKey) {
+        event.preventDefault();
+        if (entry) Orvanel.closeMenus(w, true);
+        Orvanel.tab(w, event.shiftKey);
+      }
+    },
+
+    // Keys for the page as a whole: going from window to window, and into the
+    // front window when the focus is on none.
+    pageKey: function(event) {
+      if (Orvanel.busy || Orvanel.ended || event.defaultPrevented) return;
+      var key = event.key;
+      if (key === 'F6' && !event.ctrlKey && !event.metaKey) {
+        event.preventDefault();
+        Orvanel.cycleWindows(event.shiftKey);
+      } else if (key === 'Tab' && !event.shiftKey) {
+        var inPage = document.activeElement && document.activeElement !== document.body;
+        if (!inPage && Orvanel.visibleWindows().length) {
+          event.preventDefault();
+          Orvanel.activateFront();
+        }
+      }
+    },
+
+    // Pressing anywhere outside an open menu closes it; pressing in a window
+    // activates it, and a press on something that takes no focus leaves the
+    // focus where it was in that window.
+    pagePointer: function(event) {
+      var path = event.composedPath();
+      Orvanel.windows.forEach((w) => {
+        if (!w) return;
+        var inMenus = w.menubar && path.indexOf(w.menubar) >= 0;
+        if (!inMenus) Orvanel.closeMenus(w, false);
+      });
+    },
+
+    windowPointer: function(w, event) {
+      if (Orvanel.busy || Orvanel.ended) return;
+      var target = event.composedPath()[0];
+      var takesFocus = target.closest && target.closest('input, button.push, [role=menuitem]');
+      if (takesFocus) {
+        Orvanel.activate(w, null);
+        if (target.closest('[role=menuitem]')) event.preventDefault();
+      } else {
+        event.preventDefault();
+        Orvanel.activate(w, null);
+      }
+    },
+
+    // The title bar drags its window.
+    drag: function(w, event) {
+      if (event.button !== 0 || Orvanel.busy || event.target.closest('.closebox')) return;
+      var bar = w.titlebar;
+      var startX = event.clientX - w.x;
+      var startY = event.clientY - w.y;
+      bar.setPointerCapture(event.pointerId);
+      var move = (e) => {
+        w.x = e.clientX - startX;
+        w.y = e.clientY - startY;
+        Orvanel.fit(w);
+      };
+      var stop = () => {
+        bar.removeEventListener('pointermove', move);
+        bar.removeEventListener('pointerup', stop);
+        bar.removeEventListener('pointercancel', stop);
+      };
+      bar.addEventListener('pointermove', move);
+      bar.addEventListener('pointerup', stop);
+      bar.addEventListener('pointercancel', stop);
+    },
+
+    // The page's one message box. OK, Enter, Space and Escape close it; the
+    // handler that showed it then goes on.
+    message: function(text, done) {
+      var box = document.getElementById('msgbox');
+      var ok = document.getElementById('msgbox-ok');
+      document.getElementById('msgbox-text').textContent = text;
+      var finish = (event) => {
+        if (event) event.preventDefault();
+        if (!box.open) return;
+        ok.removeEventListener('click', finish);
+        box.removeEventListener('cancel', finish);
+        box.removeEventListener('keydown', keys);
+        box.close();
+        done();
+      };
+      var keys = (event) => {
+        if ((event.key === 'Enter' || event.key === ' ') && event.target !== ok) finish(event);
+      };
+      ok.addEventListener('click', finish);
+      box.addEventListener('cancel', finish);
+      box.addEventListener('keydown', keys);
+      box.showModal();
+      ok.focus();
+    },
+
+    end: function() {
+      if (Orvanel.ended) return;
+      Orvanel.ended = true;
+      if (Orvanel.listening) Orvanel.listening.abort();
+      Orvanel.windows.forEach((w) => { if (w) w.host.remove(); });
+      Orvanel.windows = [];
+      var box = document.getElementById('msgbox');
+      if (box && box.open) box.close();
+      if (Module['ended']) Module['ended']();
+    },
+  },
+
+  orvanel_web_start__deps: ['$Orvanel'],
+  orvanel_web_start: function(title, twipsPerPixel, menuFace, captionFace, captionEmboldened) {
+    Orvanel.twipsPerPixel = twipsPerPixel;
+    document.getElementById('msgbox-title').textContent = UTF8ToString(title);
+    var style = document.documentElement.style;
+    style.setProperty('--menu-font', '"orvanel-' + UTF8ToString(menuFace) + '", sans-serif');
+    style.setProperty('--caption-font', '"orvanel-' + UTF8ToString(captionFace) + '", sans-serif');
+    style.setProperty('--caption-weight', captionEmboldened ? 'bold' : 'normal');
+    var listening = new AbortController();
+    Orvanel.listening = listening;
+    document.addEventListener('keydown', Orvanel.pageKey, {signal: listening.signal});
+    document.addEventListener('pointerdown', Orvanel.pagePointer, {signal: listening.signal, capture: true});
+    window.addEventListener('resize', Orvanel.fitAll, {signal: listening.signal});
+  },
+
+  orvanel_web_window__deps: ['$Orvanel'],
+  orvanel_web_window: function(number, name, title, clientWidth, clientHeight, centred, icon) {
+    var host = Orvanel.element('div', 'window');
+    host.id = UTF8ToString(name);
+    host.hidden = true;
+    var root = host.attachShadow({mode: 'open'});
+    root.adoptedStyleSheets = [Orvanel.sheet];
+    var frame = Orvanel.element('div', 'frame', root);
+    frame.setAttribute('role', 'dialog');
+    frame.setAttribute('aria-labelledby', 'title');
+    frame.tabIndex = -1;
+    var titlebar = Orvanel.element('div', 'titlebar', frame);
+    if (icon) {
+      var picture = Orvanel.element('img', 'icon', titlebar);
+      picture.src = 'icons/orvanel-32.png';
+      picture.alt = '';
+    }
+    var caption = Orvanel.element('span', 'title', titlebar);
+    caption.id = 'title';
+    caption.textContent = UTF8ToString(title);
+    var closeBox = Orvanel.element('button', 'closebox', titlebar);
+    closeBox.type = 'button';
+    closeBox.tabIndex = -1;
+    closeBox.setAttribute('aria-label', 'Close');
+    closeBox.textContent = '\u00d7';
+    var client = Orvanel.element('div', 'client', frame);
+    client.style.width = Orvanel.px(clientWidth);
+    client.style.height = Orvanel.px(clientHeight);
+    var w = {
+      number: number, host: host, root: root, frame: frame, titlebar: titlebar, client: client,
+      menubar: null, controls: [], entries: [], topEntries: [], centred: !!centred,
+      placed: false, x: 0, y: 0, scale: 1, lastFocus: null,
+    };
+    Orvanel.windows[number] = w;
+    closeBox.addEventListener('click', () => Orvanel.dispatch(w, 2, 0));
+    titlebar.addEventListener('pointerdown', (event) => Orvanel.drag(w, event));
+    frame.addEventListener('mousedown', (event) => Orvanel.windowPointer(w, event));
+    root.addEventListener('keydown', (event) => Orvanel.windowKey(w, event));
+    root.addEventListener('focusin', (event) => {
+      var target = event.composedPath()[0];
+      if (Orvanel.active !== w) Orvanel.activate(w, target);
+      if (w.controls.some((c) => c && c.focusable && c.element === target)) w.lastFocus = target;
+    });
+    root.addEventListener('focusout', (event) => {
+      if (!event.relatedTarget || !w.root.contains(event.relatedTarget)) {
+        Orvanel.closeMenus(w, false);
+      }
+    });
+    Orvanel.desktop().append(host);
+  },
+
+  orvanel_web_control__deps: ['$Orvanel'],
+  orvanel_web_control: function(number, index, kind, name, text, left, top, width, height,
+                                tabIndex, container, face, emboldened, pixels, underline, colour,
+                                accessibleName) {
+    var w = Orvanel.windows[number];
+    var parent = container >= 0 ? w.controls[container].element : w.client;
+    var content = UTF8ToString(text);
+    var control = {element: null, tabIndex: tabIndex, focusable: false, key: ''};
+    var element;
+    if (kind == 0) {
+      element = Orvanel.element('div', 'label', parent);
+      element.textContent = content;
+    } else if (kind == 1) {
+      element = Orvanel.element('input', 'textbox', parent);
+      element.type = 'text';
+      element.value = content;
+      element.inputMode = 'decimal';
+      element.autocomplete = 'off';
+      element.setAttribute('autocorrect', 'off');
+      element.setAttribute('autocapitalize', 'off');
+      element.spellcheck = false;
+      var label = UTF8ToString(accessibleName);
+      if (label) element.setAttribute('aria-label', label);
+      control.focusable = true;
+    } else if (kind == 2) {
+      element = Orvanel.element('button', 'push', parent);
+      element.type = 'button';
+      control.key = Orvanel.setAccessText(element, content);
+      if (control.key) element.setAttribute('aria-keyshortcuts', 'Alt+' + control.key.toUpperCase());
+      element.addEventListener('click', () => Orvanel.dispatch(w, 0, index));
+      control.focusable = true;
+    } else {
+      element = Orvanel.element('fieldset', 'group', parent);
+      Orvanel.element('div', 'etch', element).setAttribute('aria-hidden', 'true');
+      Orvanel.element('legend', '', element).textContent = content;
+    }
+    element.id = UTF8ToString(name);
+    if (control.focusable) element.tabIndex = 0;
+    var style = element.style;
+    style.left = Orvanel.px(left);
+    style.top = Orvanel.px(top);
+    style.width = Orvanel.px(width);
+    style.height = Orvanel.px(height);
+    style.fontFamily = '"orvanel-' + UTF8ToString(face) + '", sans-serif';
+    style.fontWeight = emboldened ? 'bold' : 'normal';
+    style.fontSize = pixels + 'px';
+    if (underline) style.textDecoration = 'underline';
+    if (colour >= 0) style.color = '#' + (0x1000000 + colour).toString(16).slice(1);
+    control.element = element;
+    w.controls[index] = control;
+  },
+
+  orvanel_web_menu_entry__deps: ['$Orvanel'],
+  orvanel_web_menu_entry: function(number, index, parentIndex, name, text, functionKey, enabled,
+                                   opensMenu) {
+    var w = Orvanel.windows[number];
+    var content = UTF8ToString(text);
+    var parentEntry = parentIndex >= 0 ? w.entries[parentIndex] : null;
+    var container;
+    if (!parentEntry) {
+      if (!w.menubar) {
+        w.menubar = Orvanel.element('div', 'menubar');
+        w.menubar.setAttribute('role', 'menubar');
+        w.menubar.setAttribute('aria-label', 'Menu bar');
+        w.frame.insertBefore(w.menubar, w.client);
+      }
+      container = w.menubar;
+    } else {
+      container = parentEntry.menu;
+    }
+    var wrapper = Orvanel.element('div', parentEntry ? 'entry' : 'entry top', container);
+    wrapper.setAttribute('role', 'none');
+    var item = Orvanel.element('div', 'item', wrapper);
+    item.setAttribute('role', 'menuitem');
+    item.tabIndex = -1;
+    item.dataset.entry = index;
+    var label = Orvanel.element('span', 'text', item);
+    var entry = {
+      number: index, parent: parentIndex, item: item, menu: null, children: [],
+      enabled: !!enabled, functionKey: functionKey, label: Orvanel.plainText(content),
+      key: Orvanel.setAccessText(label, content),
+    };
+    var id = UTF8ToString(name);
+    if (id) item.id = id;
+    if (!enabled) item.setAttribute('aria-disabled', 'true');
+    if (functionKey) {
+      item.setAttribute('aria-keyshortcuts', 'F' + functionKey);
+      var shown = Orvanel.element('span', 'shortcut', item);
+      shown.setAttribute('aria-hidden', 'true');
+      shown.textContent = 'F' + functionKey;
+    }
+    if (opensMenu) {
+      item.setAttribute('aria-haspopup', 'menu');
+      item.setAttribute('aria-expanded', 'false');
+      entry.menu = Orvanel.element('div', 'menu', wrapper);
+      entry.menu.setAttribute('role', 'menu');
+      entry.menu.setAttribute('aria-label', entry.label);
+      entry.menu.hidden = true;
+    }
+    w.entries[index] = entry;
+    if (parentEntry) parentEntry.children.push(entry);
+    else w.topEntries.push(entry);
+
+    item.addEventListener('click', () => {
+      if (Orvanel.busy) return;
+      if (!parentEntry && entry.menu && !entry.menu.hidden) {
+        Orvanel.closeMenus(w, true);
+      } else if (!parentEntry) {
+        Orvanel.openMenu(w, entry, null);
+        item.focus();
+      } else {
+        Orvanel.choose(w, entry);
+      }
+    });
+    item.addEventListener('pointerenter', (event) => {
+      if (Orvanel.busy || event.pointerType === 'touch') return;
+      if (!parentEntry) {
+        var open = Orvanel.openTop(w);
+        if (open && open !== entry) {
+          Orvanel.openMenu(w, entry, null);
+          item.focus();
+        }
+        return;
+      }
+      item.focus();
+      Orvanel.siblings(w, entry).forEach((other) => {
+        if (other !== entry) Orvanel.closeMenu(w, other);
+      });
+      if (entry.menu) Orvanel.openMenu(w, entry, null);
+    });
+  },
+
+  orvanel_web_show__deps: ['$Orvanel'],
+  orvanel_web_show: function(number) {
+    var w = Orvanel.windows[number];
+    w.host.hidden = false;
+    Orvanel.fit(w);
+    Orvanel.activate(w, null);
+  },
+
+  orvanel_web_hide__deps: ['$Orvanel'],
+  orvanel_web_hide: function(number) {
+    var w = Orvanel.windows[number];
+    if (w.host.hidden) return;
+    Orvanel.closeMenus(w, false);
+    w.host.hidden = true;
+    w.host.removeAttribute('data-active');
+    if (Orvanel.active === w) {
+      Orvanel.active = null;
+      Orvanel.activateFront();
+    }
+  },
+
+  orvanel_web_visible__deps: ['$Orvanel'],
+  orvanel_web_visible: function(number) {
+    return Orvanel.windows[number].host.hidden ? 0 : 1;
+  },
+
+  orvanel_web_destroy__deps: ['$Orvanel'],
+  orvanel_web_destroy: function(number) {
+    var w = Orvanel.windows[number];
+    if (!w) return;
+    w.host.remove();
+    if (Orvanel.active === w) Orvanel.active = null;
+    Orvanel.windows[number] = null;
+  },
+
+  orvanel_web_text__deps: ['$Orvanel'],
+  orvanel_web_text: function(number, index) {
+    return allocateUTF8(Orvanel.windows[number].controls[index].element.value);
+  },
+
+  orvanel_web_set_text__deps: ['$Orvanel'],
+  orvanel_web_set_text: function(number, index, text, length) {
+    Orvanel.windows[number].controls[index].element.value = UTF8ToString(text, length);
+  },
+
+  orvanel_web_focus__deps: ['$Orvanel'],
+  orvanel_web_focus: function(number, index) {
+    var w = Orvanel.windows[number];
+    var element = w.controls[index].element;
+    w.lastFocus = element;
+    if (!w.host.hidden) Orvanel.activate(w, element);
+  },
+
+  orvanel_web_message__deps: ['$Orvanel', '$Asyncify'],
+  orvanel_web_message: function(text, length) {
+    return Asyncify.handleSleep((wakeUp) => {
+      Orvanel.message(UTF8ToString(text, length), () => wakeUp(0));
+    });
+  },
+
+  orvanel_web_end__deps: ['$Orvanel'],
+  orvanel_web_end: function() {
+    Orvanel.end();
+  },
+
+  orvanel_web_ready__deps: ['$Orvanel'],
+  orvanel_web_ready: function() {
+    performance.mark('orvanel-ready');
+  },
+};
+
+mergeInto(LibraryManager.library, LibraryOrvanel);

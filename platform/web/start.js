@@ -1,0 +1,48 @@
+// Starts Orvanel in the page, again after it has ended, and registers the
+// service worker that keeps the site for offline use.
+'use strict';
+
+(function () {
+  var ended = document.getElementById('ended');
+  var reason = document.getElementById('ended-reason');
+  var restart = document.getElementById('restart');
+  var running = false;
+
+  function stop(failure) {
+    running = false;
+    document.getElementById('desktop').replaceChildren();
+    reason.hidden = !failure;
+    reason.textContent = failure ? 'It stopped on an error: ' + failure : '';
+    ended.hidden = false;
+    restart.focus();
+  }
+
+  function start() {
+    if (running) return;
+    running = true;
+    ended.hidden = true;
+    createOrvanel({
+      ended: function () { stop(null); },
+      failed: function (failure) { stop(String(failure)); },
+      onAbort: function (what) { stop(String(what)); },
+    }).catch(function (failure) { stop(String(failure)); });
+  }
+
+  restart.addEventListener('click', start);
+  // An error in the program's own scripts ends it; others are not its own.
+  window.addEventListener('error', function (event) {
+    if (running && event.filename && event.filename.indexOf(location.origin + '/') === 0) {
+      stop(event.message);
+    }
+  });
+  window.addEventListener('unhandledrejection', function (event) {
+    if (running) stop(String(event.reason));
+  });
+
+  if ('serviceWorker' in navigator) {
+    navigator.serviceWorker.register('sw.js').catch(function () {
+      // Without the worker the page still runs; it only does not work offline.
+    });
+  }
+  start();
+})();
