@@ -4,10 +4,13 @@
 #   scripts/orvanel.sh run       start Orvanel
 #   scripts/orvanel.sh test      run the whole test suite
 #   scripts/orvanel.sh windows   cross-build orvanel.exe for 64-bit and 32-bit Windows
+#   scripts/orvanel.sh web       build the web site into build-web/site and serve it
+#                                on 127.0.0.1 (ORVANEL_WEB_PORT, else 8642 or the next free)
 #
 # On Debian and Ubuntu missing packages are installed with apt-get (through sudo
 # when not run as root). Without a display, "run" starts Orvanel on a virtual
-# X display, saves a picture of its window and ends it again.
+# X display, saves a picture of its window and ends it again; "web" without a
+# display saves a picture of the page, taken by headless Chromium.
 set -euo pipefail
 
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
@@ -29,9 +32,17 @@ windows_packages=(
     g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix googletest nsis zip unzip
 )
 wine_packages=(wine wine64 imagemagick)
+# What the web site is built with: Emscripten, node, the fonts it ships cut
+# down by fonttools (WOFF2 needs brotli) and optipng for the icons; its tests
+# add GoogleTest's sources, Chromium and npm for the browser suite.
+web_packages=(
+    cmake make emscripten nodejs python3 fonttools python3-brotli optipng
+    fonts-wine fonts-dejavu-core fonts-ocr-a fonts-blankenburg
+)
+web_test_packages=(googletest chromium npm)
 
 usage() {
-    echo "usage: $0 run|test|windows" >&2
+    echo "usage: $0 run|test|windows|web" >&2
     exit 2
 }
 
@@ -127,6 +138,58 @@ test_windows() {
     ctest --test-dir "$build-win32" --output-on-failure -R '^wine\.(packages|system-dlls-only)$'
 }
 
+# Configures and builds the web site with Emscripten: build_web [CMAKE_OPTION...]
+# Node runs what is built for the build machine; node 20 refuses the thread flag
+# that emcmake would give it.
+build_web() {
+    local dir="$build-web" werror=OFF
+    [ "${CI:-}" = true ] && werror=ON
+    emcmake cmake -S "$root" -B "$dir" -DCMAKE_BUILD_TYPE=MinSizeRel \
+        -DORVANEL_WARNINGS_AS_ERRORS=$werror \
+        "-DCMAKE_CROSSCOMPILING_EMULATOR=$(command -v node);--no-experimental-fetch" "$@"
+    cmake --build "$dir" --parallel "$(nproc)"
+}
+
+# The web build's tests: the calculation's under node, the site's files and the
+# browser suite in Chromium.
+test_web() {
+    echo "== The web site and its tests"
+    packages=("${web_packages[@]}" "${web_test_packages[@]}")
+    install_packages
+    build_web -DBUILD_TESTING=ON
+    ctest --test-dir "$build-web" --output-on-failure
+}
+
+# Serves the site on 127.0.0.1 until interrupted; without a display, first
+# saves a picture of the page as headless Chromium shows it.
+serve_web() {
+    local site="$build-web/site" port=${ORVANEL_WEB_PORT:-8642} server
+    local last=$((port + 20))
+    while :; do
+        python3 -m http.server --bind 127.0.0.1 --directory "$site" "$port" >/dev/null 2>&1 &
+        server=$!
+        sleep 0.5
+        kill -0 "$server" 2>/dev/null && break
+        if [ -n "${ORVANEL_WEB_PORT:-}" ] || [ "$port" -ge "$last" ]; then
+            echo "Could not serve the site on 127.0.0.1:$port." >&2
+            exit 1
+        fi
+        port=$((port + 1))
+    done
+    trap 'kill "$server" 2>/dev/null || true' EXIT
+    local address="http://127.0.0.1:$port/"
+    if [ -z "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ]; then
+        local shot="$build-web/orvanel-web-screenshot.png" sandbox=()
+        [ "$(id -u)" -eq 0 ] && sandbox=(--no-sandbox)
+        chromium --headless "${sandbox[@]}" --disable-gpu --hide-scrollbars \
+            --window-size=800,600 --virtual-time-budget=10000 \
+            --screenshot="$shot" "$address" 2>/dev/null
+        echo "No display found: saved a picture of the page as Chromium shows it: $shot"
+    fi
+    echo "Orvanel is served at $address (the site is $site); Ctrl+C stops the server."
+    wait "$server"
+}
+
 run_headless() {
     # shellcheck source=scripts/xvfb.sh
     . "$root/scripts/xvfb.sh"
@@ -179,11 +242,19 @@ test)
     ctest --test-dir "$build" --output-on-failure --parallel "$(nproc)"
     test_sanitized
     test_windows
+    test_web
     ;;
 windows)
     packages=(cmake make "${windows_packages[@]}")
     install_packages
     build_windows
+    ;;
+web)
+    packages=("${web_packages[@]}")
+    [ -n "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ] || packages+=(chromium)
+    install_packages
+    build_web -DBUILD_TESTING=OFF --log-level=WARNING
+    serve_web
     ;;
 *)
     usage
