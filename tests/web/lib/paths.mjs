@@ -1,0 +1,13 @@
+// Where the suite finds the site, the windows' descriptions and the shared
+// cases: from the environment, else beside a web build in build-web/.
+import { fileURLToPath } from 'node:url';
+import { resolve } from 'node:path';
+
+const repo = resolve(fileURLToPath(new URL('../../..', import.meta.url)));
+
+export const paths = {
+  site: process.env.ORVANEL_SITE ?? resolve(repo, 'build-web/site'),
+  descriptions:
+    process.env.ORVANEL_DESCRIPTIONS ?? resolve(repo, 'build-web/tests/web/descriptions.json'),
+  cases: process.env.ORVANEL_CASES ?? resolve(repo, 'tests/cases/continue.tsv'),
+};
