@@ -183,6 +183,15 @@ for (const paint of ['first-paint', 'first-contentful-paint']) {
     console.log(`  ${paint.padEnd(34)} ${ms(median(at))} (floor ${floorAt.length ? ms(median(floorAt)) : 'none'})`);
 }
 console.log(`  ${'orvanel-ready'.padEnd(34)} ${ms(report.figures.cold.orvanel)}`);
+// From the last byte the start waited for to the mark: compiling, starting
+// and drawing, for both pages.
+for (const [site, list] of Object.entries(runs)) {
+  const gaps = list.map((r) => {
+    const before = r.cold.resources.filter((x) => x.end <= r.cold.ready && !x.worker);
+    return r.cold.ready - Math.max(...before.map((x) => x.end));
+  });
+  console.log(`  ${`${site}: last byte to ready`.padEnd(34)} ${ms(median(gaps))}`);
+}
 const said = [...new Set(runs.orvanel.flatMap((r) => r.console))];
 if (said.length) console.log(`console of Orvanel's page:\n  ${said.join('\n  ')}`);
 const uncontrolled = runs.orvanel.filter((r) => !r.warm.controlled).length;
