@@ -482,21 +482,39 @@ var LibraryOrvanel = {
       var box = document.getElementById('msgbox');
       var ok = document.getElementById('msgbox-ok');
       document.getElementById('msgbox-text').textContent = text;
+      // The focus stays on OK: Tab has nowhere else to go in the box, and a
+      // press on its text or around it takes the focus nowhere.
+      var keys = (event) => {
+        if (event.key === 'Tab') {
+          event.preventDefault();
+          ok.focus();
+        } else if ((event.key === 'Enter' || event.key === ' ') && event.target !== ok) {
+          finish(event);
+        }
+      };
+      var press = (event) => {
+        if (event.target !== ok) event.preventDefault();
+      };
+      // However the box closes, the handler goes on once: the browser may
+      // also close it itself, on a second Escape.
+      var finished = false;
       var finish = (event) => {
-        if (event) event.preventDefault();
-        if (!box.open) return;
+        if (event && event.type !== 'close') event.preventDefault();
+        if (finished) return;
+        finished = true;
         ok.removeEventListener('click', finish);
         box.removeEventListener('cancel', finish);
+        box.removeEventListener('close', finish);
         box.removeEventListener('keydown', keys);
-        box.close();
+        box.removeEventListener('mousedown', press);
+        if (box.open) box.close();
         done();
-      };
-      var keys = (event) => {
-        if ((event.key === 'Enter' || event.key === ' ') && event.target !== ok) finish(event);
       };
       ok.addEventListener('click', finish);
       box.addEventListener('cancel', finish);
+      box.addEventListener('close', finish);
       box.addEventListener('keydown', keys);
+      box.addEventListener('mousedown', press);
       box.showModal();
       ok.focus();
     },
