@@ -164,14 +164,15 @@ test_web() {
 # saves a picture of the page as headless Chromium shows it.
 serve_web() {
     local site="$build-web/site" port=${ORVANEL_WEB_PORT:-8642} server
-    local last=$((port + 20))
+    local last=$((port + 20)) log="$build-web/web-server.log"
     while :; do
-        python3 -m http.server --bind 127.0.0.1 --directory "$site" "$port" >/dev/null 2>&1 &
+        python3 -m http.server --bind 127.0.0.1 --directory "$site" "$port" >"$log" 2>&1 &
         server=$!
         sleep 0.5
         kill -0 "$server" 2>/dev/null && break
         if [ -n "${ORVANEL_WEB_PORT:-}" ] || [ "$port" -ge "$last" ]; then
-            echo "Could not serve the site on 127.0.0.1:$port." >&2
+            echo "Could not serve the site on 127.0.0.1:$port:" >&2
+            cat "$log" >&2
             exit 1
         fi
         port=$((port + 1))
@@ -179,12 +180,17 @@ serve_web() {
     trap 'kill "$server" 2>/dev/null || true' EXIT
     local address="http://127.0.0.1:$port/"
     if [ -z "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ]; then
-        local shot="$build-web/orvanel-web-screenshot.png" sandbox=()
+        local shot="$build-web/orvanel-web-screenshot.png" sandbox=() output
         [ "$(id -u)" -eq 0 ] && sandbox=(--no-sandbox)
-        chromium --headless "${sandbox[@]}" --disable-gpu --hide-scrollbars \
+        rm -f "$shot"
+        if output=$(chromium --headless "${sandbox[@]}" --disable-gpu --hide-scrollbars \
             --window-size=800,600 --virtual-time-budget=10000 \
-            --screenshot="$shot" "$address" 2>/dev/null
-        echo "No display found: saved a picture of the page as Chromium shows it: $shot"
+            --screenshot="$shot" "$address" 2>&1) && [ -s "$shot" ]; then
+            echo "No display found: saved a picture of the page as Chromium shows it: $shot"
+        else
+            echo "No display found, and Chromium could not take a picture of the page:" >&2
+            echo "$output" >&2
+        fi
     fi
     echo "Orvanel is served at $address (the site is $site); Ctrl+C stops the server."
     wait "$server"
