@@ -18,18 +18,18 @@ var LibraryOrvanel = {
     sheet: null,
     listening: null,
 
-    // The fonts are loaded before the program starts, so that no window is
-    // ever laid out in another face; the window stylesheet is copied into a
-    // sheet that every window's shadow root adopts.
+    // The fonts and the windows' stylesheet are loaded before the program
+    // starts, so that no window is ever laid out without them. The stylesheet
+    // is read as text into one sheet that every window's shadow root adopts.
     prepare: function() {
       addRunDependency('orvanel-page');
-      var sheet = new CSSStyleSheet();
-      var link = document.getElementById('window-style');
-      var rules = link && link.sheet ? Array.from(link.sheet.cssRules, (rule) => rule.cssText) : [];
-      sheet.replaceSync(rules.join('\n'));
-      Orvanel.sheet = sheet;
-      var faces = Array.from(document.fonts, (face) => face.load().catch(() => null));
-      Promise.all(faces).then(() => removeRunDependency('orvanel-page'));
+      Orvanel.sheet = new CSSStyleSheet();
+      var style = fetch('window.css')
+        .then((response) => response.ok ? response.text() : '')
+        .then((text) => Orvanel.sheet.replaceSync(text));
+      var faces = Array.from(document.fonts, (face) => face.load());
+      Promise.all([style].concat(faces)).catch(() => null)
+        .then(() => removeRunDependency('orvanel-page'));
     },
 
     element: function(tag, className, parent) {
