@@ -12,12 +12,17 @@
 //   node bench/web_startup/run.mjs [--site DIR] [--pairs N] [--warm-up N] [--json FILE]
 //
 // It uses the browser suite's pinned packages: run `npm ci` in tests/web first.
+// The servers run in processes of their own, so that driving the browser does
+// not hold up their answers.
+import { fork } from 'node:child_process';
+import { once } from 'node:events';
 import { createRequire } from 'node:module';
+import { loadavg } from 'node:os';
 import { writeFileSync } from 'node:fs';
 import { fileURLToPath } from 'node:url';
 import { parseArgs } from 'node:util';
 import { resolve } from 'node:path';
-import { isFont, serve } from '../../tests/web/lib/static-server.mjs';
+import { isFont } from '../../tests/web/lib/static-server.mjs';
 
 const here = fileURLToPath(new URL('.', import.meta.url));
 const { chromium } = createRequire(resolve(here, '../../tests/web/package.json'))('playwright');
@@ -67,15 +72,15 @@ async function visit(context, url, console) {
 async function measure(browser, server) {
   const context = await browser.newContext();
   const console = [];
-  server.log.length = 0;
+  await server.takeLog();
   const cold = await visit(context, server.url, console);
   // The service worker has cached the site once it is active.
   await cold.page.evaluate(() => navigator.serviceWorker.ready.then(() => undefined));
   await cold.page.waitForTimeout(200);
-  const served = server.log.splice(0);
+  const served = await server.takeLog();
   await cold.page.close();
   const warm = await visit(context, server.url, console);
-  const warmServed = server.log.splice(0);
+  const warmServed = await server.takeLog();
   await context.close();
   return { cold: cold.result, warm: warm.result, served, warmServed, console };
 }
@@ -92,10 +97,25 @@ const ms = (x) => `${x.toFixed(0)} ms`;
 const kb = (bytes) => `${(bytes / 1024).toFixed(1)} KB`;
 const sum = (xs) => xs.reduce((a, b) => a + b, 0);
 
+// A gzipping static server in a process of its own: { url, takeLog(), close() }.
+async function startServer(root) {
+  const child = fork(resolve(here, '../../tests/web/lib/static-server.mjs'), [root, '0', '--gzip']);
+  const [{ url }] = await once(child, 'message');
+  return {
+    url,
+    takeLog: () => {
+      child.send('log');
+      return once(child, 'message').then(([message]) => message.log);
+    },
+    close: () => child.kill(),
+  };
+}
+
 const servers = {
-  orvanel: await serve(options.site, { gzip: true }),
-  floor: await serve(resolve(here, 'floor'), { gzip: true }),
+  orvanel: await startServer(options.site),
+  floor: await startServer(resolve(here, 'floor')),
 };
+const loadBefore = loadavg()[0];
 const browser = await chromium.launch({
   executablePath: process.env.ORVANEL_CHROMIUM ?? '/usr/bin/chromium',
 });
@@ -110,11 +130,14 @@ try {
   }
 } finally {
   await browser.close();
-  await Promise.all(Object.values(servers).map((s) => s.close()));
+  Object.values(servers).forEach((s) => s.close());
 }
 
 const report = { pairs, goals, figures: {} };
-console.log(`Web start-up, ${pairs} pairs after ${warmUp} warm-up pairs (Chromium, headless, 127.0.0.1, gzip)`);
+console.log(
+  `Web start-up, ${pairs} pairs after ${warmUp} warm-up pairs (Chromium, headless, 127.0.0.1, gzip);` +
+    ` load average ${loadBefore.toFixed(1)} before, ${loadavg()[0].toFixed(1)} after`,
+);
 for (const kind of ['cold', 'warm']) {
   const times = Object.fromEntries(
     Object.entries(runs).map(([site, list]) => [site, list.map((r) => r[kind].ready)]),

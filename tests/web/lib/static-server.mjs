@@ -5,6 +5,8 @@
 // it could not answer.
 //
 //   node static-server.mjs ROOT [PORT] [--gzip]   serves until killed
+// Started by fork(), it sends { url } once it serves, and answers the message
+// "log" with { log }, the responses since the last time it was asked.
 
 import { createServer } from 'node:http';
 import { readFile, stat } from 'node:fs/promises';
@@ -39,14 +41,26 @@ export const isFont = (path) => ['.woff2', '.woff', '.ttf', '.otf'].includes(ext
 export async function serve(root, { port = 0, gzip = false, quiet = false } = {}) {
   const top = resolve(root);
   const log = [];
+  // Compressed once per version of a file, as a static host keeps them.
+  const compressed = new Map();
+  const gzipped = (file, info, body) => {
+    const key = `${file} ${info.mtimeMs} ${info.size}`;
+    if (!compressed.has(key)) compressed.set(key, gzipSync(body, { level: 9 }));
+    return compressed.get(key);
+  };
   const server = createServer(async (request, response) => {
     const path = decodeURIComponent(new URL(request.url, 'http://host').pathname);
     let file = normalize(join(top, path));
     let status = 200;
     let body;
+    let info;
     try {
       if (file !== top && !file.startsWith(top + sep)) throw new Error('outside the root');
-      if ((await stat(file)).isDirectory()) file = join(file, 'index.html');
+      info = await stat(file);
+      if (info.isDirectory()) {
+        file = join(file, 'index.html');
+        info = await stat(file);
+      }
       body = await readFile(file);
     } catch {
       status = 404;
@@ -59,7 +73,7 @@ export async function serve(root, { port = 0, gzip = false, quiet = false } = {}
       'Cache-Control': 'no-cache',
     };
     if (gzip && !stored.has(extension) && /\bgzip\b/.test(request.headers['accept-encoding'] ?? '')) {
-      body = gzipSync(body, { level: 9 });
+      body = status === 200 ? gzipped(file, info, body) : gzipSync(body);
       headers['Content-Encoding'] = 'gzip';
     }
     headers['Content-Length'] = body.length;
@@ -92,5 +106,12 @@ if (import.meta.url === pathToFileURL(process.argv[1]).href) {
     process.exit(2);
   }
   const server = await serve(root, { port: Number(port), gzip: flags.includes('--gzip') });
-  console.log(`static server: ${resolve(root)} at ${server.url}`);
+  if (process.send) {
+    process.on('message', (message) => {
+      if (message === 'log') process.send({ log: server.log.splice(0) });
+    });
+    process.send({ url: server.url });
+  } else {
+    console.log(`static server: ${resolve(root)} at ${server.url}`);
+  }
 }
