@@ -499,6 +499,8 @@ var LibraryOrvanel = {
       // also close it itself, on a second Escape.
       var finished = false;
       var finish = (event) => {
+        // The close event of the box before this one may come only now.
+        if (event && event.type === 'close' && box.open) return;
         if (event && event.type !== 'close') event.preventDefault();
         if (finished) return;
         finished = true;
