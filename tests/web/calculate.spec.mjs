@@ -96,8 +96,11 @@ test('a pasted million digits arrive whole and are answered', async ({ app }) =>
 });
 
 test('while a box is up no window takes input', async ({ app }) => {
+  // Each window apart from the others, so that each target is in reach.
   await app.choose('help', 'helpa');
+  await app.drag('frmhelp', 0, 0);
   await app.choose('help', 'bout');
+  await app.drag('frmabout', 900, 0);
   const targets = [
     app.control('frmhelp', 'cmdclose'),
     app.page.locator('#frmhelp .closebox'),
@@ -106,7 +109,7 @@ test('while a box is up no window takes input', async ({ app }) => {
     app.page.locator('#frmorvix .closebox'),
     app.main('mnufile'),
   ];
-  for (const target of targets) expect(await app.hits(target)).toBe(true);
+  for (const target of targets) expect(await app.hits(target), `${target}`).toBe(true);
   await app.main('cmdcontinue').click();
   await expect(app.boxText).toHaveText(messages.BlockMissing);
   for (const target of targets) await app.clickAt(target);

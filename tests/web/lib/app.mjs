@@ -109,6 +109,17 @@ export class App {
     else await this.page.keyboard.press(way);
   }
 
+  // Drags a window by its title to put its top left corner near (x, y).
+  async drag(form, x, y) {
+    const title = await this.window(form).locator('.title').boundingBox();
+    const frame = await this.window(form).boundingBox();
+    const [fromX, fromY] = [title.x + 10, title.y + title.height / 2];
+    await this.page.mouse.move(fromX, fromY);
+    await this.page.mouse.down();
+    await this.page.mouse.move(fromX + x - frame.x, fromY + y - frame.y, { steps: 5 });
+    await this.page.mouse.up();
+  }
+
   // Clicks with the mouse where an element is, as a user would, without
   // waiting for it to be clickable.
   async clickAt(locator) {
