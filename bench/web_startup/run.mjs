@@ -52,7 +52,6 @@ const timeline = () => ({
       end: r.responseEnd,
       wire: r.encodedBodySize,
       size: r.decodedBodySize,
-      worker: r.workerStart > 0,
     }),
   ),
 });
@@ -165,7 +164,7 @@ for (const kind of ['cold', 'warm']) {
 // and everything the server sent in that visit, the service worker's copy of
 // the site included.
 const first = runs.orvanel[0];
-const beforeReady = first.cold.resources.filter((r) => r.start <= first.cold.ready && !r.worker);
+const beforeReady = first.cold.resources.filter((r) => r.start <= first.cold.ready);
 const wire = (list, fonts) => sum(list.filter((r) => fonts || !isFont(r.name)).map((r) => r.wire));
 const bytes = {
   beforeReadyWithoutFonts: wire(beforeReady, false),
@@ -184,36 +183,37 @@ console.log(
 );
 console.log(`warm visit asked the server for: ${bytes.warmRequests.join(', ') || 'nothing'}`);
 
-// Where Orvanel's cold start goes: the median of each resource's times.
-console.log('Orvanel cold, medians over the runs (ms from navigation start):');
-const names = [...new Set(runs.orvanel.flatMap((r) => r.cold.resources.map((x) => x.name)))];
+// Where each start goes: the median of each resource's times, the paints, and
+// the time from the last byte the page waited for to ready (compiling,
+// starting and drawing).
 const served = Object.fromEntries(first.served.map((r) => [r.path, r]));
-for (const name of names) {
-  const seen = runs.orvanel.map((r) => r.cold.resources.find((x) => x.name === name)).filter(Boolean);
-  const size = seen[0];
-  console.log(
-    `  ${name.padEnd(34)} start ${median(seen.map((x) => x.start)).toFixed(0).padStart(4)}` +
-      `  first byte ${median(seen.map((x) => x.responseStart)).toFixed(0).padStart(4)}` +
-      `  end ${median(seen.map((x) => x.end)).toFixed(0).padStart(4)}` +
-      `  ${kb(size.wire).padStart(9)} sent, ${kb(size.size).padStart(9)} unpacked` +
-      `  ${served[name]?.type ?? ''}`,
-  );
-}
-for (const paint of ['first-paint', 'first-contentful-paint']) {
-  const at = runs.orvanel.map((r) => r.cold.paints[paint]).filter((x) => x !== undefined);
-  const floorAt = runs.floor.map((r) => r.cold.paints[paint]).filter((x) => x !== undefined);
-  if (at.length)
-    console.log(`  ${paint.padEnd(34)} ${ms(median(at))} (floor ${floorAt.length ? ms(median(floorAt)) : 'none'})`);
-}
-console.log(`  ${'orvanel-ready'.padEnd(34)} ${ms(report.figures.cold.orvanel)}`);
-// From the last byte the start waited for to the mark: compiling, starting
-// and drawing, for both pages.
-for (const [site, list] of Object.entries(runs)) {
-  const gaps = list.map((r) => {
-    const before = r.cold.resources.filter((x) => x.end <= r.cold.ready && !x.worker);
-    return r.cold.ready - Math.max(...before.map((x) => x.end));
-  });
-  console.log(`  ${`${site}: last byte to ready`.padEnd(34)} ${ms(median(gaps))}`);
+for (const kind of ['cold', 'warm']) {
+  console.log(`Orvanel ${kind}, medians over the runs (ms from navigation start):`);
+  const names = [...new Set(runs.orvanel.flatMap((r) => r[kind].resources.map((x) => x.name)))];
+  for (const name of names) {
+    const seen = runs.orvanel.map((r) => r[kind].resources.find((x) => x.name === name)).filter(Boolean);
+    const at = (key) => median(seen.map((x) => x[key])).toFixed(0).padStart(4);
+    console.log(
+      `  ${name.padEnd(30)} start ${at('start')}  first byte ${at('responseStart')}  end ${at('end')}` +
+        (kind === 'cold'
+          ? `  ${kb(seen[0].wire).padStart(8)} sent, ${kb(seen[0].size).padStart(8)} unpacked  ${served[name]?.type ?? ''}`
+          : ''),
+    );
+  }
+  for (const paint of ['first-paint', 'first-contentful-paint']) {
+    const at = (site) => runs[site].map((r) => r[kind].paints[paint]).filter((x) => x !== undefined);
+    if (at('orvanel').length)
+      console.log(`  ${paint.padEnd(30)} ${ms(median(at('orvanel')))} (floor ${at('floor').length ? ms(median(at('floor'))) : 'none'})`);
+  }
+  const gap = (site) =>
+    median(
+      runs[site].map((r) => {
+        const before = r[kind].resources.filter((x) => x.end <= r[kind].ready);
+        return r[kind].ready - Math.max(...before.map((x) => x.end));
+      }),
+    );
+  console.log(`  ${'last byte to ready'.padEnd(30)} ${ms(gap('orvanel'))} (floor ${ms(gap('floor'))})`);
+  console.log(`  ${'orvanel-ready'.padEnd(30)} ${ms(report.figures[kind].orvanel)} (floor ${ms(report.figures[kind].floor)})`);
 }
 const said = [...new Set(runs.orvanel.flatMap((r) => r.console))];
 if (said.length) console.log(`console of Orvanel's page:\n  ${said.join('\n  ')}`);
