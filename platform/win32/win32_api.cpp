@@ -18,6 +18,7 @@ template<class Function> Function lookUp(const wchar_t *module, const char *name
 }
 
 using GetDpiForWindowFn = UINT(WINAPI *)(HWND);
+using GetSystemMetricsForDpiFn = int(WINAPI *)(int, UINT);
 using AdjustWindowRectExForDpiFn = BOOL(WINAPI *)(LPRECT, DWORD, BOOL, DWORD, UINT);
 using SetProcessDpiAwarenessContextFn = BOOL(WINAPI *)(HANDLE);
 using SetProcessDpiAwareFn = BOOL(WINAPI *)();
@@ -98,6 +99,15 @@ int dpiOf(HWND hwnd)
     const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
     ReleaseDC(nullptr, screen);
     return dpi > 0 ? dpi : 96;
+}
+
+int systemMetric(int index, int dpi)
+{
+    static const auto forDpi
+        = lookUp<GetSystemMetricsForDpiFn>(L"user32.dll", "GetSystemMetricsForDpi");
+    if (forDpi)
+        return forDpi(index, static_cast<UINT>(dpi));
+    return MulDiv(GetSystemMetrics(index), dpi, dpiOf(nullptr));
 }
 
 RECT windowRectFor(

@@ -26,6 +26,8 @@ std::string toUtf8(std::wstring_view wide);
 
 // The window's DPI (Windows 10 1607 and later), else the screen's.
 int dpiOf(HWND hwnd);
+// A system metric (GetSystemMetrics) at a DPI.
+int systemMetric(int index, int dpi);
 // The window rectangle for a client rectangle at a DPI, with or without a
 // menu bar.
 RECT windowRectFor(

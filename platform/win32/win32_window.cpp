@@ -5,6 +5,8 @@
 #include "platform/win32/win32_runtime.h"
 
 #include <algorithm>
+#include <cwctype>
+#include <string>
 
 namespace orvanel::platform {
 
@@ -80,20 +82,57 @@ LRESULT CALLBACK labelProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam
     return 0;
 }
 
-void registerLabelClass()
+// What the system says of its last error, read at once after the call that
+// failed.
+std::string lastErrorText()
+{
+    const DWORD code = GetLastError();
+    if (code == 0)
+        return "the system refused without giving a reason";
+    wchar_t *buffer = nullptr;
+    const DWORD length = FormatMessageW(
+        FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
+        nullptr, code, 0, reinterpret_cast<wchar_t *>(&buffer), 0, nullptr);
+    std::wstring text(buffer ? buffer : L"", length);
+    LocalFree(buffer);
+    while (!text.empty() && (iswspace(text.back()) || text.back() == L'.'))
+        text.pop_back();
+    return (text.empty() ? "system error" : toUtf8(text)) + " (" + std::to_string(code) + ")";
+}
+
+// A failure of the windowing system while making a window, in its own words.
+[[noreturn]] void refused(const FormDescription &form, std::string_view what)
+{
+    const std::string reason = lastErrorText();
+    throw WindowSystemError(
+        "window \"" + form.name + "\": " + std::string(what) + " failed: " + reason);
+}
+
+void registerLabelClass(const FormDescription &form)
 {
     static bool registered = false;
     if (registered)
         return;
-    registered = true;
     WNDCLASSEXW cls { sizeof cls };
-    GetClassInfoExW(nullptr, L"STATIC", &cls);
+    if (!GetClassInfoExW(nullptr, L"STATIC", &cls))
+        refused(form, "reading the class of static controls");
     staticProc = cls.lpfnWndProc;
     cls.cbSize = sizeof cls;
     cls.hInstance = instance();
     cls.lpfnWndProc = labelProc;
     cls.lpszClassName = labelClass;
-    RegisterClassExW(&cls);
+    if (!RegisterClassExW(&cls))
+        refused(form, "registering the class of labels");
+    registered = true;
+}
+
+// The program's icon, resource 1 of the executable, in the size that the
+// system metrics give at a DPI (SM_CXICON and SM_CYICON, or the small ones).
+HICON loadIcon(int widthMetric, int heightMetric, int dpi)
+{
+    return static_cast<HICON>(LoadImageW(instance(), MAKEINTRESOURCEW(1), IMAGE_ICON,
+        win32::systemMetric(widthMetric, dpi), win32::systemMetric(heightMetric, dpi),
+        LR_DEFAULTCOLOR));
 }
 
 HFONT makeFont(const FontDescription &wanted, int dpi)
@@ -112,17 +151,31 @@ Win32Window::Win32Window(Win32Runtime &runtime, const FormDescription &form)
     , m_runtime(runtime)
     , m_className(L"Orvanel." + toWide(form.name))
 {
+    m_runtime.add(this);
+    try {
+        create();
+    } catch (...) {
+        destroy();
+        m_runtime.remove(this);
+        throw;
+    }
+}
+
+void Win32Window::create()
+{
     const FormDescription &description = this->description();
-    registerLabelClass();
+    registerLabelClass(description);
     registerClass();
     buildMenuBar();
     m_hwnd = CreateWindowExW(windowExStyle, m_className.c_str(), toWide(description.title).c_str(),
         windowStyle, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr, m_menu,
         instance(), this);
-    m_runtime.add(this);
+    if (!m_hwnd)
+        refused(description, "creating the window");
     m_dpi = win32::dpiOf(m_hwnd);
     createControls();
     layOut();
+    setIcons();
     resizeToClientArea(nullptr);
 
     if (description.placement == Placement::CentreOfScreen) {
@@ -149,12 +202,19 @@ void Win32Window::destroy()
 {
     if (m_hwnd)
         DestroyWindow(m_hwnd); // the menu goes with it
+    else if (m_menu)
+        DestroyMenu(m_menu); // a window that was never made
     m_hwnd = nullptr;
     m_menu = nullptr;
     if (m_accelerators)
         DestroyAcceleratorTable(m_accelerators);
     m_accelerators = nullptr;
     releaseFonts();
+    for (HICON &icon : m_icons) {
+        if (icon)
+            DestroyIcon(icon);
+        icon = nullptr;
+    }
 }
 
 void Win32Window::registerClass() const
@@ -169,13 +229,28 @@ void Win32Window::registerClass() const
     cls.hbrBackground = reinterpret_cast<HBRUSH>(static_cast<INT_PTR>(COLOR_BTNFACE + 1));
     cls.lpszClassName = m_className.c_str();
     if (description().applicationIcon) {
-        // The program's icon is resource 1 of the executable.
-        cls.hIcon = static_cast<HICON>(LoadImageW(instance(), MAKEINTRESOURCEW(1), IMAGE_ICON,
-            GetSystemMetrics(SM_CXICON), GetSystemMetrics(SM_CYICON), LR_DEFAULTCOLOR));
-        cls.hIconSm = static_cast<HICON>(LoadImageW(instance(), MAKEINTRESOURCEW(1), IMAGE_ICON,
-            GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON), LR_DEFAULTCOLOR));
+        // Each window has the icon at its own DPI as well (setIcons).
+        const int dpi = win32::dpiOf(nullptr);
+        cls.hIcon = loadIcon(SM_CXICON, SM_CYICON, dpi);
+        cls.hIconSm = loadIcon(SM_CXSMICON, SM_CYSMICON, dpi);
     }
-    RegisterClassExW(&cls);
+    if (!RegisterClassExW(&cls))
+        refused(description(), "registering its window class");
+}
+
+void Win32Window::setIcons()
+{
+    if (!description().applicationIcon)
+        return;
+    const HICON icons[]
+        = { loadIcon(SM_CXICON, SM_CYICON, m_dpi), loadIcon(SM_CXSMICON, SM_CYSMICON, m_dpi) };
+    const WPARAM kinds[] = { ICON_BIG, ICON_SMALL };
+    for (int i = 0; i < 2; ++i) {
+        SendMessageW(m_hwnd, WM_SETICON, kinds[i], reinterpret_cast<LPARAM>(icons[i]));
+        if (m_icons[i])
+            DestroyIcon(m_icons[i]);
+        m_icons[i] = icons[i];
+    }
 }
 
 void Win32Window::createControls()
@@ -216,6 +291,8 @@ void Win32Window::createControls()
         }
         HWND hwnd = CreateWindowExW(exStyle, cls, toWide(c->text).c_str(), style, 0, 0, 0, 0,
             m_hwnd, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance(), nullptr);
+        if (!hwnd)
+            refused(description(), "creating the control \"" + c->name + "\"");
         if (c->kind == ControlKind::TextBox)
             SendMessageW(hwnd, EM_SETLIMITTEXT, 0, 0); // as long as Windows allows
         m_controls.push_back({ c, hwnd, nullptr, id });
@@ -281,11 +358,12 @@ void Win32Window::buildMenuBar()
 
 void Win32Window::layOut()
 {
-    releaseFonts();
+    // Each control has its new font before its old one is freed.
     const FontDescription &defaultFont = description().defaultFont;
     const auto px = [this](int twips) { return twipsToPixels(twips, m_dpi); };
     for (Control &c : m_controls) {
         const ControlDescription &d = *c.description;
+        HFONT old = c.font;
         c.font = makeFont(d.font ? *d.font : defaultFont, m_dpi);
         SendMessageW(c.hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(c.font), FALSE);
         // Controls in a frame are placed relative to it.
@@ -297,7 +375,8 @@ void Win32Window::layOut()
         }
         SetWindowPos(c.hwnd, nullptr, px(left), px(top), px(d.rect.width), px(d.rect.height),
             SWP_NOZORDER | SWP_NOACTIVATE);
-        InvalidateRect(c.hwnd, nullptr, TRUE);
+        if (old)
+            DeleteObject(old);
     }
 }
 
@@ -446,6 +525,7 @@ LRESULT CALLBACK Win32Window::windowProc(HWND hwnd, UINT message, WPARAM wParam,
     if (message == WM_NCDESTROY) {
         SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
         window->m_hwnd = nullptr;
+        window->m_menu = nullptr; // gone with the window
         return DefWindowProcW(hwnd, message, wParam, lParam);
     }
     return window->handleMessage(message, wParam, lParam);
@@ -503,7 +583,12 @@ LRESULT Win32Window::handleMessage(UINT message, WPARAM wParam, LPARAM lParam)
     case 0x02E0: // WM_DPICHANGED
         m_dpi = HIWORD(wParam);
         layOut();
+        setIcons();
         resizeToClientArea(reinterpret_cast<const RECT *>(lParam));
+        // Labels paint over the window's background without erasing their
+        // own: the whole window is drawn again, background first.
+        RedrawWindow(m_hwnd, nullptr, nullptr,
+            RDW_ERASE | RDW_FRAME | RDW_INVALIDATE | RDW_ALLCHILDREN | RDW_UPDATENOW);
         return 0;
     default:
         break;

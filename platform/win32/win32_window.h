@@ -61,12 +61,15 @@ private:
 
     static LRESULT CALLBACK windowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+    // Everything the window is made of; WindowSystemError where the system fails.
+    void create();
     void registerClass() const;
     void createControls();
     void buildMenuBar();
 
-    // Fonts, control rectangles and the window size for the current DPI.
+    // Fonts, control rectangles, icons and the window size for the current DPI.
     void layOut();
+    void setIcons();
     void resizeToClientArea(const RECT *suggested);
     void releaseFonts();
     const Control *find(std::string_view name) const;
@@ -83,6 +86,7 @@ private:
     std::map<int, std::function<void()>> m_handlers;
     std::function<void()> m_closeBox;
     HWND m_lastFocus = nullptr;
+    HICON m_icons[2] = {}; // big and small, at the window's DPI
     bool m_shown = false;
 };
 
