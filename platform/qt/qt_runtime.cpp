@@ -9,6 +9,7 @@
 #include <QImage>
 #include <QMessageBox>
 #include <QPixmap>
+#include <QPointer>
 #include <QStyleFactory>
 #include <QWidget>
 
@@ -55,7 +56,11 @@ void QtRuntime::showMessage(Window *owner, std::string_view text)
         dynamic_cast<QtWindow *>(owner));
     box.setTextFormat(Qt::PlainText);
     box.setWindowModality(Qt::ApplicationModal);
+    // The window that was active takes the focus again once the box is gone.
+    const QPointer<QWidget> active = QApplication::activeWindow();
     box.exec();
+    if (active && active->isVisible())
+        active->activateWindow();
 }
 
 void QtRuntime::endProgram()

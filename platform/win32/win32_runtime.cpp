@@ -32,8 +32,30 @@ std::unique_ptr<Window> Win32Runtime::createWindow(const FormDescription &descri
 void Win32Runtime::showMessage(Window *owner, std::string_view text)
 {
     auto *window = dynamic_cast<Win32Window *>(owner);
-    MessageBoxW(
-        window ? window->handle() : nullptr, win32::toWide(text).c_str(), m_title.c_str(), MB_OK);
+    HWND ownerHandle = window ? window->handle() : nullptr;
+    // The box is modal to the application: MessageBoxW disables its owner, and
+    // every other window of the program is disabled here until the box is gone.
+    HWND active = GetActiveWindow();
+    HWND focus = GetFocus();
+    std::vector<HWND> disabled;
+    for (const Win32Window *other : m_windows) {
+        HWND hwnd = other->handle();
+        if (hwnd && hwnd != ownerHandle && IsWindowEnabled(hwnd)) {
+            EnableWindow(hwnd, FALSE);
+            disabled.push_back(hwnd);
+        }
+    }
+    MessageBoxW(ownerHandle, win32::toWide(text).c_str(), m_title.c_str(), MB_OK);
+    for (HWND hwnd : disabled) {
+        if (IsWindow(hwnd))
+            EnableWindow(hwnd, TRUE);
+    }
+    // The window that was active gets the focus back.
+    if (active && IsWindow(active) && IsWindowVisible(active)) {
+        SetActiveWindow(active);
+        if (focus && IsWindow(focus) && IsChild(active, focus))
+            SetFocus(focus);
+    }
 }
 
 void Win32Runtime::endProgram()

@@ -19,7 +19,8 @@ public:
     Win32Runtime &operator=(const Win32Runtime &) = delete;
 
     std::unique_ptr<Window> createWindow(const FormDescription &description) override;
-    // MessageBoxW with one OK button and no icon, modal to its owner.
+    // MessageBoxW with one OK button and no icon, over its owner; no window of
+    // the program takes input while it is up.
     void showMessage(Window *owner, std::string_view text) override;
     void endProgram() override;
     int run() override;
