@@ -5,9 +5,13 @@
 #include "tests/behaviour/driver.h"
 
 #include "calc/max_block_dex.h"
+#include "platform/runtime.h"
 
 #include <gtest/gtest.h>
 
+#include <fstream>
+#include <functional>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -15,13 +19,13 @@ namespace behaviour {
 namespace {
 
 const std::string blockMissing = "Please Insert Sheild Block percentage into Area Provided.";
-const std::string levelMissing = "Please Insert Character Level In Area Provided.";
-const std::string levelTooHigh = "Invalid Character Level Must be Lower then 99";
 
 std::string failure(orvanel::DexFailure f)
 {
     return std::string(orvanel::failureText(f));
 }
+
+using orvanel::DexFailure;
 
 std::vector<std::string> texts(const std::vector<Message> &messages)
 {
@@ -52,20 +56,78 @@ protected:
     std::unique_ptr<Driver> program;
 };
 
+// The cases of Continue, read from the file the browser's suite reads as well
+// (its format is described at its top).
 struct ContinueCase {
-    const char *name;
+    std::string name;
     std::string block;
     std::string level;
     std::vector<std::string> messages;
     std::string levelAfter;
     std::string resultAfter; // the result box holds "7" before Continue
+    std::string fault; // what is wrong with the file, if anything
 };
+
+std::vector<std::string> split(const std::string &text, char separator)
+{
+    std::vector<std::string> fields(1);
+    for (char c : text) {
+        if (c == separator)
+            fields.emplace_back();
+        else
+            fields.back() += c;
+    }
+    return fields;
+}
+
+std::vector<ContinueCase> continueCases()
+{
+    using orvanel::DexNotice;
+    const std::map<std::string, std::string> messageNamed {
+        { "BlockMissing", std::string(orvanel::noticeText(DexNotice::BlockMissing)) },
+        { "LevelMissing", std::string(orvanel::noticeText(DexNotice::LevelMissing)) },
+        { "LevelTooHigh", std::string(orvanel::noticeText(DexNotice::LevelTooHigh)) },
+        { "BlockNotANumber", failure(DexFailure::BlockNotANumber) },
+        { "BlockOutOfRange", failure(DexFailure::BlockOutOfRange) },
+        { "LevelNotANumber", failure(DexFailure::LevelNotANumber) },
+        { "LevelOutOfRange", failure(DexFailure::LevelOutOfRange) },
+        { "ProductOverflow", failure(DexFailure::ProductOverflow) },
+        { "BlockIsZero", failure(DexFailure::BlockIsZero) },
+    };
+    const auto faulty = [](const std::string &fault) {
+        return std::vector { ContinueCase { .name = "CasesFile", .fault = fault } };
+    };
+    std::ifstream file(ORVANEL_CONTINUE_CASES);
+    if (!file)
+        return faulty("cannot read " ORVANEL_CONTINUE_CASES);
+    std::vector<ContinueCase> cases;
+    int number = 0;
+    for (std::string line; std::getline(file, line);) {
+        const std::string where = "line " + std::to_string(++number) + ": ";
+        if (line.starts_with('#'))
+            continue;
+        const std::vector<std::string> f = split(line, '\t');
+        if (f.size() != 6)
+            return faulty(where + std::to_string(f.size()) + " fields instead of 6");
+        ContinueCase c { f[0], f[1], f[2], {}, f[4], f[5], {} };
+        for (const std::string &name :
+            f[3].empty() ? std::vector<std::string> {} : split(f[3], ',')) {
+            const auto text = messageNamed.find(name);
+            if (text == messageNamed.end())
+                return faulty(where + "no message is named " + name);
+            c.messages.push_back(text->second);
+        }
+        cases.push_back(c);
+    }
+    return cases.empty() ? faulty("no cases in " ORVANEL_CONTINUE_CASES) : cases;
+}
 
 class ContinuePress : public Behaviour, public testing::WithParamInterface<ContinueCase> { };
 
 TEST_P(ContinuePress, ShowsTheMessagesThenTheResult)
 {
     const ContinueCase &c = GetParam();
+    ASSERT_EQ(c.fault, "");
     program->setText("txtmax", "7");
     typeBoth(c.block, c.level);
     program->click("frmorvix", "cmdcontinue");
@@ -76,29 +138,7 @@ TEST_P(ContinuePress, ShowsTheMessagesThenTheResult)
     EXPECT_EQ(box("txtmax"), c.resultAfter);
 }
 
-using orvanel::DexFailure;
-INSTANTIATE_TEST_SUITE_P(Cases, ContinuePress,
-    testing::Values(ContinueCase { "BothEmpty", "", "", { blockMissing }, "", "7" },
-        ContinueCase { "BlockEmpty", "", "80", { blockMissing }, "80", "7" },
-        ContinueCase { "LevelEmpty", "50", "", { levelMissing }, "", "7" },
-        ContinueCase { "Block75Level99", "75", "99", {}, "99", "213" },
-        ContinueCase { "Block50Level80", "50", "80", {}, "80", "255" },
-        ContinueCase { "HalfRoundsUp", "4", "1", {}, "1", "53" },
-        ContinueCase { "HalfRoundsDown", "12", "1", {}, "1", "27" },
-        ContinueCase { "NegativeBlock", "-50", "10", {}, "10", "-15" },
-        ContinueCase { "Level99Point4Stays", "75", "99.4", {}, "99.4", "213" },
-        ContinueCase { "TooHigh", "50", "120", { levelTooHigh }, "99", "312" },
-        ContinueCase { "Level99Point5TooHigh", "75", "99.5", { levelTooHigh }, "99", "213" },
-        ContinueCase { "LettersBeforeEmptyLevel", "abc", "",
-            { failure(DexFailure::BlockNotANumber) }, "", "7" },
-        ContinueCase {
-            "BlankBlock", " ", "80", { failure(DexFailure::BlockNotANumber) }, "80", "7" },
-        ContinueCase {
-            "LevelOverflows", "50", "-219", { failure(DexFailure::ProductOverflow) }, "-219", "7" },
-        ContinueCase { "LevelOutOfRange", "50", "40000", { failure(DexFailure::LevelOutOfRange) },
-            "40000", "7" },
-        ContinueCase { "BlockZeroTooHigh", "0", "150",
-            { levelTooHigh, failure(DexFailure::BlockIsZero) }, "99", "7" }),
+INSTANTIATE_TEST_SUITE_P(Cases, ContinuePress, testing::ValuesIn(continueCases()),
     [](const testing::TestParamInfo<ContinueCase> &param) { return param.param.name; });
 
 TEST_F(Behaviour, MessageBoxIsTitledWithOneOkButtonNoIconAndModal)
@@ -114,6 +154,31 @@ TEST_F(Behaviour, MessageBoxIsTitledWithOneOkButtonNoIconAndModal)
     // Once answered, the main window takes input again.
     program->type("txtSB", "5");
     EXPECT_EQ(box("txtSB"), "5");
+}
+
+TEST_F(Behaviour, WhileAMessageIsUpNoWindowTakesInput)
+{
+    program->choose("helpa");
+    program->choose("bout");
+    ASSERT_TRUE(program->waitFor([&] { return program->focus() == "frmabout.Command1"; }, 2000));
+    const std::vector<std::string> forms { "frmorvix", "frmhelp", "frmabout" };
+    std::vector<std::string> takingInput;
+    program->whileMessageShown = [&] {
+        for (const std::string &form : forms) {
+            if (program->takesInput(form))
+                takingInput.push_back(form);
+        }
+    };
+    program->showMessage(blockMissing); // over the main window, as its handlers show them
+    ASSERT_EQ(program->messages.size(), 1u);
+    EXPECT_EQ(takingInput, std::vector<std::string> {});
+    for (const std::string &form : forms) {
+        EXPECT_TRUE(program->visible(form)) << form;
+        EXPECT_TRUE(program->takesInput(form)) << form;
+    }
+    // The window that was active has the focus again.
+    EXPECT_TRUE(program->waitFor([&] { return program->focus() == "frmabout.Command1"; }, 2000))
+        << program->focus();
 }
 
 TEST_F(Behaviour, MessageComesBeforeTheBoxesChange)
@@ -278,18 +343,79 @@ TEST_F(Behaviour, ChoosingAShieldValueChangesNothing)
 {
     for (const char *name : { "txtSB", "txtcharlvl", "txtmax" })
         program->setText(name, "5");
-    // Value entries are disabled: choosing them through the keyboard reaches
-    // no handler. Here only the state of the menu and the boxes can be read.
     const std::vector<MenuItem> menuBar = program->menuBar("frmorvix");
     for (const MenuItem &shield : menuBar.at(1).submenu) {
         EXPECT_TRUE(shield.enabled);
         for (const MenuItem &value : shield.submenu)
             EXPECT_FALSE(value.enabled);
     }
+    // The first and the last value entry, chosen through the open menus.
+    const int last = static_cast<int>(menuBar.at(1).submenu.size()) - 1;
+    for (const std::vector<int> &value : { std::vector { 1, 0, 0 }, std::vector { 1, last, 2 } })
+        EXPECT_FALSE(program->chooseThroughMenus("frmorvix", value)) << value[1];
     for (const char *name : { "txtSB", "txtcharlvl", "txtmax" })
         EXPECT_EQ(box(name), "5");
     EXPECT_TRUE(program->messages.empty());
     EXPECT_FALSE(program->exists("frmhelp") || program->exists("frmabout"));
+    // The same way, File > Clear is chosen.
+    EXPECT_TRUE(program->chooseThroughMenus("frmorvix", { 0, 0 }));
+    EXPECT_EQ(box("txtSB"), "");
+}
+
+// Every runtime refuses a description or a handle that does not fit the
+// window, at once, naming the window and the control.
+TEST_F(Behaviour, AWrongNameIsRefusedWhenTheWindowIsMade)
+{
+    using namespace orvanel::platform;
+    using Window = orvanel::platform::Window;
+    const auto entry = [](std::string name, std::string shortcut = "") {
+        return MenuEntryDescription { .name = name, .text = name, .shortcut = shortcut };
+    };
+    const FormDescription good {
+        .name = "frmtest",
+        .title = "Test",
+        .clientWidthTwips = 3000,
+        .clientHeightTwips = 2000,
+        .controls = { { .kind = ControlKind::Frame, .name = "fmbox", .rect = { 0, 0, 3000, 1000 } },
+            { .kind = ControlKind::Label,
+                .name = "lblnote",
+                .rect = { 60, 240, 900, 255 },
+                .container = "fmbox" },
+            { .kind = ControlKind::TextBox, .name = "txtin", .rect = { 60, 1200, 900, 360 } } },
+        .menuBar = { { .name = "mnufile",
+            .text = "&File",
+            .submenu = { entry("mnuclear", "F2"), entry("mnuexit") } } },
+    };
+    struct Broken {
+        const char *control; // the name the refusal must give
+        std::function<void(FormDescription &)> spoil;
+        std::function<void(Window &)> handler = nullptr;
+    };
+    const Broken table[] = {
+        { "txtin", [](FormDescription &d) { d.controls[2].container = "fmnone"; } },
+        { "txtin", [](FormDescription &d) { d.controls[2].container = "lblnote"; } },
+        { "lblnote", [](FormDescription &d) { d.controls[2].name = "lblnote"; } },
+        { "mnuclear", [](FormDescription &d) { d.menuBar[0].submenu[1].name = "mnuclear"; } },
+        { "mnuexit", [](FormDescription &d) { d.menuBar[0].submenu[1].shortcut = "Ctrl+Q"; } },
+        { "mnuexit", [](FormDescription &d) { d.menuBar[0].submenu[1].shortcut = "F13"; } },
+        { "txtout", [](FormDescription &) {}, [](Window &w) { w.textBox("txtout"); } },
+        { "lblnote", [](FormDescription &) {}, [](Window &w) { w.command("lblnote"); } },
+    };
+    for (const Broken &broken : table) {
+        FormDescription description = good;
+        broken.spoil(description);
+        std::string refusal;
+        try {
+            const std::unique_ptr<Window> window = program->runtime().createWindow(description);
+            if (broken.handler)
+                broken.handler(*window);
+        } catch (const DescriptionError &error) {
+            refusal = error.what();
+        }
+        EXPECT_NE(refusal.find("\"frmtest\""), std::string::npos) << refusal;
+        EXPECT_NE(refusal.find("\"" + std::string(broken.control) + "\""), std::string::npos)
+            << broken.control << ": " << refusal;
+    }
 }
 
 struct InfoWindow {

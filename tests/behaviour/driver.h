@@ -11,6 +11,10 @@
 #include <string>
 #include <vector>
 
+namespace orvanel::platform {
+class Runtime;
+}
+
 namespace behaviour {
 
 enum class Key { Tab, Return, Enter, Escape, F2, AltC };
@@ -74,7 +78,14 @@ public:
     virtual void press(Key key) = 0;
     virtual void click(const std::string &form, const std::string &button) = 0;
     virtual void choose(const std::string &menuEntry) = 0;
+    // Chooses an entry of a form's menu bar the way a user would, through the
+    // open menus: the entry at path[0] of the bar, then path[1] of its menu,
+    // and so on. True when the choice reached the window as a command.
+    virtual bool chooseThroughMenus(const std::string &form, const std::vector<int> &path) = 0;
     virtual void closeBox(const std::string &form) = 0;
+    // Whether the form takes the user's input now, as the windowing system
+    // decides it.
+    virtual bool takesInput(const std::string &form) = 0;
     // "form.control" of the focus, or empty.
     virtual std::string focus() const = 0;
     // Lets the windowing system deliver what is pending, until the condition
@@ -85,6 +96,8 @@ public:
     virtual int runUntilEnded(const std::function<void()> &action) = 0;
     // Shows a message through the runtime, as the handlers do.
     virtual void showMessage(const std::string &text) = 0;
+    // The runtime the program runs on.
+    virtual orvanel::platform::Runtime &runtime() = 0;
 
     // Every message box shown so far, answered with OK.
     std::vector<Message> messages;

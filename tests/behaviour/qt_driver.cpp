@@ -37,8 +37,8 @@ std::string utf8(const QString &text)
 class QtDriver final : public Driver, public QObject {
 public:
     QtDriver()
-        : runtime(argc, argv, orvanel::applicationTitle)
-        , program(runtime)
+        : m_runtime(argc, argv, orvanel::applicationTitle)
+        , program(m_runtime)
     {
         qApp->installEventFilter(this);
     }
@@ -177,7 +177,47 @@ public:
             EXPECT_TRUE(QTest::qWaitForWindowActive(window(form), 2000)) << form;
         }
     }
+    bool chooseThroughMenus(const std::string &form, const std::vector<int> &path) override
+    {
+        // Clicks on the menu bar, then on each menu it opens in turn.
+        std::vector<std::pair<QWidget *, QAction *>> clicks;
+        for (QWidget *menu = window(form)->menuBar(); int index : path) {
+            QAction *action = menu ? menu->actions().value(index) : nullptr;
+            if (!action) {
+                ADD_FAILURE() << "no menu entry " << index;
+                return false;
+            }
+            clicks.emplace_back(menu, action);
+            menu = action->menu();
+        }
+        bool triggered = false;
+        QObject::connect(
+            clicks.back().second, &QAction::triggered, this, [&] { triggered = true; });
+        for (const auto &[menu, action] : clicks) {
+            if (!QTest::qWaitFor([menu] { return menu->isVisible(); })) {
+                ADD_FAILURE() << "a menu did not open before " << utf8(action->text());
+                break;
+            }
+            QTest::mouseClick(menu, Qt::LeftButton, {}, actionCentre(menu, action));
+        }
+        clicks.back().second->disconnect(this);
+        // A chosen entry closes the menus; any other click leaves them open.
+        while (QWidget *popup = QApplication::activePopupWidget())
+            popup->close();
+        return triggered;
+    }
     void closeBox(const std::string &form) override { window(form)->close(); }
+    bool takesInput(const std::string &form) override
+    {
+        // A click on the window's client area, delivered as the windowing
+        // system delivers it, through Qt's blocking of windows behind a
+        // modal one; taken when the click reaches a widget of the window.
+        QtWindow *w = window(form);
+        const QPoint at = w->centralWidget()->mapTo(w, QPoint(1, 1));
+        pressedIn = nullptr;
+        QTest::mouseClick(w->windowHandle(), Qt::LeftButton, {}, at);
+        return pressedIn == w;
+    }
     std::string focus() const override
     {
         QWidget *f = QApplication::focusWidget();
@@ -193,16 +233,19 @@ public:
     {
         QTimer::singleShot(0, action);
         QTimer::singleShot(5000, [] { QCoreApplication::exit(-1); });
-        return runtime.run();
+        return m_runtime.run();
     }
     void showMessage(const std::string &text) override
     {
-        runtime.showMessage(&program.main.window(), text);
+        m_runtime.showMessage(&program.main.window(), text);
     }
+    orvanel::platform::Runtime &runtime() override { return m_runtime; }
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override
     {
+        if (event->type() == QEvent::MouseButtonPress && watched->isWidgetType())
+            pressedIn = static_cast<QWidget *>(watched)->window();
         auto *box = qobject_cast<QMessageBox *>(watched);
         if (box && event->type() == QEvent::Show && !answering.contains(box)) {
             answering << box;
@@ -226,6 +269,14 @@ private:
             whileMessageShown();
         answering.removeAll(box);
         QTest::mouseClick(box->button(QMessageBox::Ok), Qt::LeftButton);
+    }
+
+    // Where an entry lies in the menu bar or menu that shows it.
+    static QPoint actionCentre(QWidget *menu, QAction *action)
+    {
+        if (auto *bar = qobject_cast<QMenuBar *>(menu))
+            return bar->actionGeometry(action).center();
+        return static_cast<QMenu *>(menu)->actionGeometry(action).center();
     }
 
     static MenuItem item(QAction *action)
@@ -258,9 +309,10 @@ private:
 
     int argc = 0;
     char **argv = nullptr;
-    orvanel::platform::QtRuntime runtime;
+    orvanel::platform::QtRuntime m_runtime;
     orvanel::Program program;
     QList<QMessageBox *> answering;
+    QWidget *pressedIn = nullptr;
 };
 
 } // namespace

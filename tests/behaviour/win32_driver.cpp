@@ -1,8 +1,9 @@
 // The behaviour tests' driver for the Win32 runtime. Keys are hand-built
 // messages that go through the program's own pre-translation (accelerators and
 // the dialog manager) before they are dispatched, buttons are pressed with
-// BM_CLICK, menu entries send their WM_COMMAND, and a CBT hook reads each
-// message box as it is activated and answers it with OK.
+// BM_CLICK, menu entries send their WM_COMMAND or are chosen with keys through
+// the system's menu loop, and a CBT hook reads each message box as it is
+// activated and answers it with OK. A test of the start's failure comes last.
 
 #include "tests/behaviour/driver.h"
 
@@ -45,8 +46,8 @@ Win32Driver *current = nullptr;
 class Win32Driver final : public Driver {
 public:
     Win32Driver()
-        : runtime(orvanel::applicationTitle)
-        , program(runtime)
+        : m_runtime(orvanel::applicationTitle)
+        , program(m_runtime)
     {
         current = this;
         hook = SetWindowsHookExW(WH_CBT, cbtHook, nullptr, GetCurrentThreadId());
@@ -195,6 +196,33 @@ public:
         SendMessageW(main()->handle(), WM_COMMAND, MAKEWPARAM(*id, 0), 0);
         pump();
     }
+    bool chooseThroughMenus(const std::string &form, const std::vector<int> &path) override
+    {
+        // The keys a user types into the menu loop: along the menu bar, down
+        // into its menu, down to the entry and right into each submenu, then
+        // Enter. The loop takes the next key each time it waits for one.
+        menuKeys.assign(static_cast<std::size_t>(path.at(0)), VK_RIGHT);
+        menuKeys.push_back(VK_DOWN);
+        for (std::size_t level = 1; level < path.size(); ++level) {
+            if (level > 1)
+                menuKeys.push_back(VK_RIGHT);
+            menuKeys.insert(menuKeys.end(), static_cast<std::size_t>(path[level]), VK_DOWN);
+        }
+        menuKeys.push_back(VK_RETURN);
+        menuOwner = window(form)->handle();
+        menuEscapes = 0;
+        menuCommands = 0;
+        HHOOK idle = SetWindowsHookExW(WH_CALLWNDPROC, menuIdleHook, nullptr, GetCurrentThreadId());
+        SendMessageW(menuOwner, WM_SYSCOMMAND, SC_KEYMENU, 0); // as F10 does
+        UnhookWindowsHookEx(idle);
+        pump();
+        return menuCommands > 0;
+    }
+    bool takesInput(const std::string &form) override
+    {
+        // Windows gives a disabled window neither keys nor clicks.
+        return IsWindowEnabled(window(form)->handle()) != FALSE;
+    }
     void closeBox(const std::string &form) override
     {
         SendMessageW(window(form)->handle(), WM_SYSCOMMAND, SC_CLOSE, 0);
@@ -203,7 +231,7 @@ public:
     std::string focus() const override
     {
         HWND f = GetFocus();
-        for (const Win32Window *w : runtime.windows()) {
+        for (const Win32Window *w : m_runtime.windows()) {
             if (!w->nameOf(f).empty())
                 return std::string(w->name()) + "." + std::string(w->nameOf(f));
         }
@@ -242,8 +270,9 @@ public:
     }
     void showMessage(const std::string &text) override
     {
-        runtime.showMessage(&program.main.window(), text);
+        m_runtime.showMessage(&program.main.window(), text);
     }
+    orvanel::platform::Runtime &runtime() override { return m_runtime; }
 
 private:
     struct Search {
@@ -301,6 +330,30 @@ private:
         PostMessageW(box, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
     }
 
+    static LRESULT CALLBACK menuIdleHook(int code, WPARAM wParam, LPARAM lParam)
+    {
+        const auto *sent = reinterpret_cast<const CWPSTRUCT *>(lParam);
+        if (code == HC_ACTION && current && sent->message == WM_ENTERIDLE
+            && sent->wParam == MSGF_MENU)
+            current->typeIntoMenu();
+        return CallNextHookEx(nullptr, code, wParam, lParam);
+    }
+
+    void typeIntoMenu()
+    {
+        if (menuKeys.empty()) {
+            // Still in the menus after the last key: out of them, as Escape does.
+            if (++menuEscapes > 8)
+                EndMenu();
+            else
+                PostMessageW(menuOwner, WM_KEYDOWN, VK_ESCAPE, 1);
+            return;
+        }
+        menuEscapes = 0;
+        PostMessageW(menuOwner, WM_KEYDOWN, menuKeys.front(), 1);
+        menuKeys.erase(menuKeys.begin());
+    }
+
     static std::vector<MenuItem> items(HMENU menu)
     {
         std::vector<MenuItem> result;
@@ -349,7 +402,10 @@ private:
 
     void dispatch(MSG &m)
     {
-        if (!runtime.preTranslate(m)) {
+        if ((m.message == WM_COMMAND && HIWORD(m.wParam) == 0 && m.lParam == 0)
+            || m.message == WM_MENUCOMMAND)
+            ++menuCommands;
+        if (!m_runtime.preTranslate(m)) {
             TranslateMessage(&m);
             DispatchMessageW(&m);
         }
@@ -392,10 +448,14 @@ private:
         return c;
     }
 
-    Win32Runtime runtime;
+    Win32Runtime m_runtime;
     orvanel::Program program;
     HHOOK hook = nullptr;
     HWND answered = nullptr;
+    std::vector<WPARAM> menuKeys;
+    HWND menuOwner = nullptr;
+    int menuEscapes = 0;
+    int menuCommands = 0;
 };
 
 } // namespace
@@ -403,6 +463,40 @@ private:
 std::unique_ptr<Driver> startProgram()
 {
     return std::make_unique<Win32Driver>();
+}
+
+namespace {
+
+// Refuses to make the main window, as a windowing system short of resources may.
+LRESULT CALLBACK refuseMainWindow(int code, WPARAM wParam, LPARAM lParam)
+{
+    if (code == HCBT_CREATEWND && className(reinterpret_cast<HWND>(wParam)) == L"Orvanel.frmorvix")
+        return 1;
+    return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+// Ends a message loop that would otherwise wait for ever.
+void CALLBACK stopWaiting(HWND, UINT, UINT_PTR, DWORD)
+{
+    PostQuitMessage(-1);
+}
+
+} // namespace
+
+TEST(Win32Start, AWindowTheSystemRefusesIsToldAndEndsTheProgram)
+{
+    const std::unique_ptr<Driver> answering = startProgram(); // reads and answers the box
+    Win32Runtime runtime(orvanel::applicationTitle);
+    HHOOK refuse = SetWindowsHookExW(WH_CBT, refuseMainWindow, nullptr, GetCurrentThreadId());
+    const UINT_PTR timer = SetTimer(nullptr, 0, 5000, stopWaiting);
+    const int status = orvanel::runProgram(runtime);
+    KillTimer(nullptr, timer);
+    UnhookWindowsHookEx(refuse);
+    EXPECT_EQ(status, 1);
+    ASSERT_EQ(answering->messages.size(), 1u);
+    const std::string &text = answering->messages.front().text;
+    EXPECT_TRUE(text.starts_with("Orvanel could not start: ")) << text;
+    EXPECT_NE(text.find("\"frmorvix\""), std::string::npos) << text;
 }
 
 } // namespace behaviour
