@@ -9,7 +9,10 @@
 // It prints the medians, the median ratio of the pairs with its quartiles and
 // range, the bytes sent, and where Orvanel's cold start spends its time.
 //
-//   node bench/web_startup/run.mjs [--site DIR] [--pairs N] [--warm-up N] [--json FILE]
+//   node bench/web_startup/run.mjs [--site DIR] [--pairs N] [--warm-up N] [--rtt MS] [--json FILE]
+//
+// --rtt adds that many milliseconds of latency to every request the page
+// makes, as on a real network; by default none.
 //
 // It uses the browser suite's pinned packages: run `npm ci` in tests/web first.
 // The servers run in processes of their own, so that driving the browser does
@@ -31,11 +34,13 @@ const { values: options } = parseArgs({
     site: { type: 'string', default: resolve(here, '../../build-web/site') },
     pairs: { type: 'string', default: '21' },
     'warm-up': { type: 'string', default: '2' },
+    rtt: { type: 'string', default: '0' },
     json: { type: 'string' },
   },
 });
 const pairs = Number(options.pairs);
 const warmUp = Number(options['warm-up']);
+const rtt = Number(options.rtt);
 
 const goals = { cold: 1.5, warm: 1.25, kbWithoutFonts: 100, kbWithFonts: 150 };
 
@@ -58,6 +63,16 @@ const timeline = () => ({
 
 async function visit(context, url, console) {
   const page = await context.newPage();
+  if (rtt > 0) {
+    const cdp = await context.newCDPSession(page);
+    await cdp.send('Network.enable');
+    await cdp.send('Network.emulateNetworkConditions', {
+      offline: false,
+      latency: rtt,
+      downloadThroughput: -1,
+      uploadThroughput: -1,
+    });
+  }
   page.on('console', (message) => console.push(`${message.type()}: ${message.text()}`));
   page.on('pageerror', (error) => console.push(`error: ${error.message}`));
   await page.goto(url);
@@ -134,7 +149,8 @@ try {
 
 const report = { pairs, goals, figures: {} };
 console.log(
-  `Web start-up, ${pairs} pairs after ${warmUp} warm-up pairs (Chromium, headless, 127.0.0.1, gzip);` +
+  `Web start-up, ${pairs} pairs after ${warmUp} warm-up pairs (Chromium, headless, 127.0.0.1, gzip` +
+    `${rtt ? `, ${rtt} ms round trips` : ''});` +
     ` load average ${loadBefore.toFixed(1)} before, ${loadavg()[0].toFixed(1)} after`,
 );
 for (const kind of ['cold', 'warm']) {
