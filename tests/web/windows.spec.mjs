@@ -33,6 +33,7 @@ for (const form of descriptions.forms) {
     const window = app.window(form.name);
     await expect(window).toBeVisible();
     await expect(window.locator('.title')).toHaveText(form.title);
+    await expect(window.locator('button.closebox')).toHaveAccessibleName('Close');
     const client = await window.locator('.client').boundingBox();
     expect([client.width, client.height]).toEqual([
       px(form.clientWidthTwips),
