@@ -15,9 +15,12 @@ fail() {
 }
 command -v xdotool >/dev/null || fail "xdotool is missing: install xdotool"
 
-"${run[@]}" "$program" &
+# Through start /wait, which ends when the program's own process ends and
+# hands on its exit status, whichever Wine loader starts it.
+name=$(basename "$program")
+"${run[@]}" start /wait /unix "$program" &
 pid=$!
-trap 'kill "$pid" 2>/dev/null || true' EXIT
+trap '"${run[@]}" taskkill /f /im "$name" >/dev/null 2>&1 || true; kill "$pid" 2>/dev/null || true' EXIT
 "${run[@]}" "$probe" wait Orvanel 30 || fail "no window titled Orvanel appeared"
 echo "the window titled Orvanel appeared"
 
@@ -66,6 +69,7 @@ wait "$pid" || status=$?
 trap - EXIT
 [ "$status" -eq 0 ] || fail "the program ended with status $status"
 "${run[@]}" "$probe" gone Orvanel 5 || fail "a window titled Orvanel is left"
-left=$(pgrep -x orvanel.exe || true)
-[ -z "$left" ] || fail "processes of orvanel.exe are left: $left"
+if left=$("${run[@]}" "$probe" running "$name" | tr -d '\r'); then
+    fail "processes of $name are left in the prefix: $left"
+fi
 echo "PASS: File > Exit ended orvanel.exe with status 0, leaving nothing"

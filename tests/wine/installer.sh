@@ -20,24 +20,26 @@ fail() {
     echo "FAIL: $*" >&2
     exit 1
 }
-# The key's values, or nothing where there is no such key.
+# The key's values, or nothing where there is no such key. The 64-bit view of
+# the registry, where the installer writes: reg.exe is a 32-bit program where
+# Wine starts programs through its 32-bit loader.
 registry() {
     local out
-    out=$("${run[@]}" reg query "$1" 2>/dev/null) || return 0
+    out=$("${run[@]}" reg query "$1" /reg:64 2>/dev/null) || return 0
     tr -d '\r' <<<"$out"
 }
 value() { registry "$key" | awk -v name="$1" '$1 == name { $1 = ""; $2 = ""; sub(/^  */, ""); print }'; }
 shortcuts() { find "$prefix/drive_c" -name 'Orvanel.lnk' 2>/dev/null; }
 
 rm -rf "$unix_folder"
-"${run[@]}" reg delete "$key" /f >/dev/null 2>&1 || true
+"${run[@]}" reg delete "$key" /reg:64 /f >/dev/null 2>&1 || true
 
+# Programs are started through start /wait, which ends when the program's own
+# process ends, with its exit status.
 install() {
-    "${run[@]}" "$installer" /S "/D=$folder"
-    for _ in $(seq 100); do
-        [ -f "$unix_folder/Uninstall.exe" ] && ! pgrep -f 'orvanel-1\.0\.0-win64\.exe' >/dev/null && break
-        sleep 0.2
-    done
+    local status=0
+    "${run[@]}" start /wait /unix "$installer" /S "/D=$folder" || status=$?
+    [ "$status" -eq 0 ] || fail "the installer ended with status $status"
 }
 
 check_installed() {
@@ -61,7 +63,7 @@ echo "registry key $key:"
 registry "$key" | sed -n 's/^ \{4\}/  /p'
 echo "Start-menu shortcut: $(shortcuts)"
 
-"${run[@]}" "$unix_folder/orvanel.exe" &
+"${run[@]}" start /wait /unix "$unix_folder/orvanel.exe" &
 pid=$!
 "${run[@]}" "$probe" wait Orvanel 30 || fail "the installed orvanel.exe showed no window"
 desktop=$(xdotool search --name ' - Wine desktop$' | head -n 1)
@@ -71,7 +73,13 @@ for _ in $(seq 100); do
     kill -0 "$pid" 2>/dev/null || break
     sleep 0.1
 done
-kill -0 "$pid" 2>/dev/null && { kill "$pid"; fail "File > Exit did not end the installed program"; }
+if kill -0 "$pid" 2>/dev/null; then
+    "${run[@]}" taskkill /f /im orvanel.exe >/dev/null 2>&1 || true
+    fail "File > Exit did not end the installed program"
+fi
+status=0
+wait "$pid" || status=$?
+[ "$status" -eq 0 ] || fail "the installed program ended with status $status"
 echo "the installed orvanel.exe showed its window and ended through File > Exit"
 
 install

@@ -4,10 +4,14 @@
 //   orvanel-probe gone TITLE SECONDS   exits 0 once no visible window has it
 //   orvanel-probe texts TITLE          prints the text of each of its controls, a line each
 //   orvanel-probe rect TITLE           prints its place on the desktop: X Y WIDTH HEIGHT
+//   orvanel-probe running NAME.exe     exits 0 when a process of that program runs
+//                                      in this Wine prefix, and prints its ids
 
 #define WIN32_LEAN_AND_MEAN
 #define UNICODE
 #include <windows.h>
+
+#include <tlhelp32.h>
 
 #include <cstdio>
 #include <cstdlib>
@@ -56,6 +60,22 @@ int main(int argc, char **argv)
             return 1;
         std::printf("%ld %ld %ld %ld\n", r.left, r.top, r.right - r.left, r.bottom - r.top);
         return 0;
+    }
+    if (command == "running") {
+        HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
+        if (snapshot == INVALID_HANDLE_VALUE)
+            return 2;
+        PROCESSENTRY32W process { sizeof process };
+        int found = 0;
+        for (BOOL more = Process32FirstW(snapshot, &process); more;
+             more = Process32NextW(snapshot, &process)) {
+            if (lstrcmpiW(process.szExeFile, title) == 0) {
+                std::printf("%lu\n", process.th32ProcessID);
+                ++found;
+            }
+        }
+        CloseHandle(snapshot);
+        return found ? 0 : 1;
     }
     if (command == "texts") {
         HWND hwnd = visibleWindow(title);

@@ -1,13 +1,17 @@
 #!/usr/bin/env bash
-# Runs a Windows program under Wine in the build tree's own prefix:
+# Runs a Windows program under Wine in a prefix of the build tree's own:
 #   wine-run.sh WINE_HOME PROGRAM.exe [ARGUMENT...]
-# WINE_HOME holds the prefix (made on first use) and, while the tests run, the
-# number of their virtual X display. Nothing is written to ~/.wine.
+# WINE_HOME holds the prefix, the log of its making (prefix.log), the screen's
+# dots per inch where they are not 96 (dpi), and while the tests run the
+# number of their virtual X display (display). Nothing is written to ~/.wine.
 #
-# The prefix is set up for unattended runs: Wine's Mono and Gecko installers
-# and its crash dialog are off, Wine's own fonts are in the Windows fonts
-# folder, and every program runs in a virtual desktop, where keyboard focus
-# works without a window manager.
+# The prefix is made once, by the tests' fixture that starts their display
+# (display.sh start), and is set up for unattended runs: Wine's Mono and
+# Gecko installers and its crash dialog are off, Wine's own fonts are in the
+# Windows fonts folder, and every program runs in a virtual desktop, where
+# keyboard focus works without a window manager. Each step of making it is
+# logged; a step that fails ends this script with its status, and the log is
+# printed.
 set -euo pipefail
 home=$1
 shift
@@ -25,24 +29,43 @@ if [ -f "$home/display" ] && [ -z "${ORVANEL_KEEP_DISPLAY:-}" ]; then
     DISPLAY=$(cat "$home/display")
     export DISPLAY
 fi
+dpi=96
+[ -f "$home/dpi" ] && dpi=$(cat "$home/dpi")
+log="$home/prefix.log"
+
+# One step of making the prefix, its output in the log: step COMMAND...
+step() {
+    echo "== $*" >>"$log"
+    local status=0
+    "$@" </dev/null >>"$log" 2>&1 || status=$?
+    if [ "$status" -ne 0 ]; then
+        echo "wine-run.sh: '$*' failed with status $status while making $WINEPREFIX." >&2
+        echo "The log of making it, $log:" >&2
+        sed 's/^/    /' "$log" >&2
+        exit "$status"
+    fi
+}
 
 make_prefix() {
-    local made="$WINEPREFIX/.orvanel-ready"
-    [ -f "$made" ] && return 0
+    local made="$WINEPREFIX/.orvanel-ready" settings="dpi $dpi"
+    [ -f "$made" ] && [ "$(cat "$made")" = "$settings" ] && return 0
     rm -rf "$WINEPREFIX"
-    # Without a display Wine sets up what it can and says nothing of it.
-    wineboot -i >/dev/null 2>&1 || true
-    wineserver -w
-    local fonts=/usr/share/wine/fonts
-    if [ -d "$fonts" ]; then
-        cp "$fonts"/*.ttf "$WINEPREFIX/drive_c/windows/Fonts/" 2>/dev/null || true
+    echo "making $WINEPREFIX ($settings) on the display ${DISPLAY:-(none)}" >"$log"
+    step wineboot -i
+    step wineserver -w
+    local fonts=(/usr/share/wine/fonts/*.ttf)
+    if [ -e "${fonts[0]}" ]; then
+        step cp "${fonts[@]}" "$WINEPREFIX/drive_c/windows/Fonts/"
     fi
-    wine reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f >/dev/null 2>&1
-    wine reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Orvanel /f >/dev/null 2>&1
-    wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Orvanel /d 1024x768 /f >/dev/null 2>&1
+    step wine reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f
+    step wine reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Orvanel /f
+    step wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Orvanel /d 1024x768 /f
+    if [ "$dpi" != 96 ]; then
+        step wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$dpi" /f
+    fi
     # The settings take effect for the next server.
-    wineserver -w
-    touch "$made"
+    step wineserver -w
+    echo "$settings" >"$made"
 }
 
 # Several tests may start at once: one makes the prefix, the others wait.
