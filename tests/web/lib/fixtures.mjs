@@ -1,4 +1,4 @@
-// What every spec shares: the windows' descriptions, the page with the program
+// What every test file shares: the windows' descriptions, the page with the program
 // started in it, and a watch on the console that fails a test on any error.
 import { test as base, expect } from '@playwright/test';
 import { readFileSync } from 'node:fs';
