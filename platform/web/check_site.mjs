@@ -24,7 +24,7 @@ const csp = /http-equiv="Content-Security-Policy" content="([^"]*)"/.exec(html)?
 const directive = (name) => (csp.match(new RegExp(`(?:^|;)\\s*${name} ([^;]*)`))?.[1] ?? '').split(/\s+/);
 const references = [
   ...[...html.matchAll(/(?:src|href)="([^"]*)"/g)].map((m) => m[1]),
-  ...['fonts.css', 'orvanel.css', 'window.css'].flatMap((css) =>
+  ...['orvanel.css'].flatMap((css) =>
     [...read(css).matchAll(/url\(([^)]*)\)/g)].map((m) => m[1])),
   ...manifest.icons.map((icon) => icon.src),
 ];

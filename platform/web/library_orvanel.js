@@ -17,19 +17,23 @@ var LibraryOrvanel = {
     active: null,
     sheet: null,
     listening: null,
+    pageFamilies: [], // the faces of menus and title bars
 
-    // The fonts and the windows' stylesheet are loaded before the program
-    // starts, so that no window is ever laid out without them. The stylesheet
-    // is read as text into one sheet that every window's shadow root adopts.
+    // The windows' stylesheet is built in, one sheet that every window's
+    // shadow root adopts. Every face starts loading now; the program starts
+    // at once, and is ready once the faces its shown windows draw are loaded.
     prepare: function() {
-      addRunDependency('orvanel-page');
       Orvanel.sheet = new CSSStyleSheet();
-      var style = fetch('window.css')
-        .then((response) => response.ok ? response.text() : '')
-        .then((text) => Orvanel.sheet.replaceSync(text));
-      var faces = Array.from(document.fonts, (face) => face.load());
-      Promise.all([style].concat(faces)).catch(() => null)
-        .then(() => removeRunDependency('orvanel-page'));
+      Orvanel.sheet.replaceSync(orvanelWindowStyle);
+      document.fonts.forEach((face) => face.load().catch(() => null));
+    },
+
+    // The faces a window draws, by family.
+    faces: function(w) {
+      var families = new Set(w.families);
+      Orvanel.pageFamilies.forEach((family) => families.add(family));
+      return Array.from(document.fonts).filter((face) => Array.from(families).some(
+        (family) => family.indexOf('"' + face.family.replace(/"/g, '') + '"') >= 0));
     },
 
     element: function(tag, className, parent) {
@@ -538,8 +542,11 @@ var LibraryOrvanel = {
     Orvanel.twipsPerPixel = twipsPerPixel;
     document.getElementById('msgbox-title').textContent = UTF8ToString(title);
     var style = document.documentElement.style;
-    style.setProperty('--menu-font', '"orvanel-' + UTF8ToString(menuFace) + '", sans-serif');
-    style.setProperty('--caption-font', '"orvanel-' + UTF8ToString(captionFace) + '", sans-serif');
+    var menuFamily = '"orvanel-' + UTF8ToString(menuFace) + '", sans-serif';
+    var captionFamily = '"orvanel-' + UTF8ToString(captionFace) + '", sans-serif';
+    Orvanel.pageFamilies = [menuFamily, captionFamily];
+    style.setProperty('--menu-font', menuFamily);
+    style.setProperty('--caption-font', captionFamily);
     style.setProperty('--caption-weight', captionEmboldened ? 'bold' : 'normal');
     var listening = new AbortController();
     Orvanel.listening = listening;
@@ -578,6 +585,7 @@ var LibraryOrvanel = {
     client.style.height = Orvanel.px(clientHeight);
     var w = {
       number: number, host: host, root: root, frame: frame, titlebar: titlebar, client: client,
+      families: new Set(),
       menubar: null, controls: [], entries: [], topEntries: [], centred: !!centred,
       placed: false, x: 0, y: 0, scale: 1, lastFocus: null,
     };
@@ -643,6 +651,7 @@ var LibraryOrvanel = {
     style.width = Orvanel.px(width);
     style.height = Orvanel.px(height);
     style.fontFamily = '"orvanel-' + UTF8ToString(face) + '", sans-serif';
+    w.families.add(style.fontFamily);
     style.fontWeight = emboldened ? 'bold' : 'normal';
     style.fontSize = pixels + 'px';
     if (underline) style.textDecoration = 'underline';
@@ -798,7 +807,13 @@ var LibraryOrvanel = {
 
   orvanel_web_ready__deps: ['$Orvanel'],
   orvanel_web_ready: function() {
-    performance.mark('orvanel-ready');
+    var faces = [];
+    Orvanel.visibleWindows().forEach((w) => faces.push(...Orvanel.faces(w)));
+    Promise.all(faces.map((face) => face.loaded)).catch(() => null).then(() => {
+      if (Orvanel.ended) return;
+      performance.mark('orvanel-ready');
+      if (Module['started']) Module['started']();
+    });
   },
 };
 

@@ -1,5 +1,6 @@
 // Starts Orvanel in the page, again after it has ended, and registers the
-// service worker that keeps the site for offline use.
+// service worker that keeps the site for offline use once the program is
+// ready, so that the worker's copying of the site does not hold up its start.
 'use strict';
 
 (function () {
@@ -10,6 +11,7 @@
 
   function stop(failure) {
     running = false;
+    register();
     document.getElementById('desktop').replaceChildren();
     reason.hidden = !failure;
     reason.textContent = failure ? 'It stopped on an error: ' + failure : '';
@@ -17,11 +19,24 @@
     restart.focus();
   }
 
+  var registered = false;
+  function register() {
+    if (registered || !('serviceWorker' in navigator)) return;
+    registered = true;
+    var later = window.requestIdleCallback ? window.requestIdleCallback.bind(window) : setTimeout;
+    later(function () {
+      navigator.serviceWorker.register('sw.js').catch(function () {
+        // Without the worker the page still runs; it only does not work offline.
+      });
+    });
+  }
+
   function start() {
     if (running) return;
     running = true;
     ended.hidden = true;
     createOrvanel({
+      started: register,
       ended: function () { stop(null); },
       failed: function (failure) { stop(String(failure)); },
       onAbort: function (what) { stop(String(what)); },
@@ -39,10 +54,5 @@
     if (running) stop(String(event.reason));
   });
 
-  if ('serviceWorker' in navigator) {
-    navigator.serviceWorker.register('sw.js').catch(function () {
-      // Without the worker the page still runs; it only does not work offline.
-    });
-  }
   start();
 })();
