@@ -39,7 +39,10 @@ web_packages=(
     cmake make emscripten nodejs python3 fonttools python3-brotli optipng
     fonts-wine fonts-dejavu-core fonts-ocr-a fonts-blankenburg
 )
-web_test_packages=(googletest chromium npm)
+web_test_packages=(googletest chromium)
+# Debian's npm, unless node came with an npm of its own: a node from another
+# source conflicts with Debian's npm package.
+command -v npm >/dev/null || web_test_packages+=(npm)
 
 usage() {
     echo "usage: $0 run|test|windows|web" >&2
