@@ -120,4 +120,20 @@ std::string_view failureText(DexFailure failure)
     return {};
 }
 
+const std::array<NamedMessage, 9> &namedMessages()
+{
+    static const std::array<NamedMessage, 9> messages { {
+        { "BlockMissing", noticeText(DexNotice::BlockMissing) },
+        { "LevelMissing", noticeText(DexNotice::LevelMissing) },
+        { "LevelTooHigh", noticeText(DexNotice::LevelTooHigh) },
+        { "BlockNotANumber", failureText(DexFailure::BlockNotANumber) },
+        { "BlockOutOfRange", failureText(DexFailure::BlockOutOfRange) },
+        { "LevelNotANumber", failureText(DexFailure::LevelNotANumber) },
+        { "LevelOutOfRange", failureText(DexFailure::LevelOutOfRange) },
+        { "ProductOverflow", failureText(DexFailure::ProductOverflow) },
+        { "BlockIsZero", failureText(DexFailure::BlockIsZero) },
+    } };
+    return messages;
+}
+
 } // namespace orvanel

@@ -6,6 +6,7 @@
 
 #include "calc/game_integer.h"
 
+#include <array>
 #include <optional>
 #include <string_view>
 
@@ -45,5 +46,13 @@ std::string_view noticeText(DexNotice notice);
 
 // The message shown when the calculation fails; empty for DexFailure::None.
 std::string_view failureText(DexFailure failure);
+
+// Every message the calculation can ask for, each under the name of its notice
+// or failure ("LevelTooHigh", "BlockIsZero"), as test cases and tools name them.
+struct NamedMessage {
+    std::string_view name;
+    std::string_view text;
+};
+const std::array<NamedMessage, 9> &namedMessages();
 
 } // namespace orvanel

@@ -82,18 +82,9 @@ std::vector<std::string> split(const std::string &text, char separator)
 
 std::vector<ContinueCase> continueCases()
 {
-    using orvanel::DexNotice;
-    const std::map<std::string, std::string> messageNamed {
-        { "BlockMissing", std::string(orvanel::noticeText(DexNotice::BlockMissing)) },
-        { "LevelMissing", std::string(orvanel::noticeText(DexNotice::LevelMissing)) },
-        { "LevelTooHigh", std::string(orvanel::noticeText(DexNotice::LevelTooHigh)) },
-        { "BlockNotANumber", failure(DexFailure::BlockNotANumber) },
-        { "BlockOutOfRange", failure(DexFailure::BlockOutOfRange) },
-        { "LevelNotANumber", failure(DexFailure::LevelNotANumber) },
-        { "LevelOutOfRange", failure(DexFailure::LevelOutOfRange) },
-        { "ProductOverflow", failure(DexFailure::ProductOverflow) },
-        { "BlockIsZero", failure(DexFailure::BlockIsZero) },
-    };
+    std::map<std::string, std::string> messageNamed;
+    for (const orvanel::NamedMessage &message : orvanel::namedMessages())
+        messageNamed.emplace(message.name, message.text);
     const auto faulty = [](const std::string &fault) {
         return std::vector { ContinueCase { .name = "CasesFile", .fault = fault } };
     };

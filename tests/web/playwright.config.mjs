@@ -7,7 +7,7 @@ import { join } from 'node:path';
 
 export default defineConfig({
   testDir: '.',
-  testMatch: /.*\.spec\.mjs$/,
+  testMatch: /.*\.test\.mjs$/,
   outputDir: process.env.ORVANEL_TEST_OUTPUT ?? join(tmpdir(), 'orvanel-web-test-results'),
   globalSetup: './lib/global-setup.mjs',
   reporter: [['list']],

@@ -173,20 +173,9 @@ std::string form(const FormDescription &f)
 // Every message the program can show, by the name of its notice or failure.
 std::string messages()
 {
-    const std::array<std::pair<std::string_view, std::string_view>, 9> texts { {
-        { "BlockMissing", noticeText(DexNotice::BlockMissing) },
-        { "LevelMissing", noticeText(DexNotice::LevelMissing) },
-        { "LevelTooHigh", noticeText(DexNotice::LevelTooHigh) },
-        { "BlockNotANumber", failureText(DexFailure::BlockNotANumber) },
-        { "BlockOutOfRange", failureText(DexFailure::BlockOutOfRange) },
-        { "LevelNotANumber", failureText(DexFailure::LevelNotANumber) },
-        { "LevelOutOfRange", failureText(DexFailure::LevelOutOfRange) },
-        { "ProductOverflow", failureText(DexFailure::ProductOverflow) },
-        { "BlockIsZero", failureText(DexFailure::BlockIsZero) },
-    } };
     Object object;
-    for (const auto &[name, text] : texts)
-        object.text(name, text);
+    for (const NamedMessage &message : namedMessages())
+        object.text(message.name, message.text);
     return object.str();
 }
 
