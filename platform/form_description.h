@@ -36,7 +36,12 @@ struct ControlDescription {
     std::optional<FontDescription> font; // none: the form's default font
     std::string container; // the frame holding the control; empty: the window
     std::optional<Rgb> textColour;
-    std::string accessibleName; // for text boxes, whose labels stand apart
+    // For a text box: the label that names it to screen readers, as the label
+    // beside it names it to the eye. Empty: none.
+    std::string label;
+    // The program's writes into the box are told to screen readers as they
+    // happen, wherever the focus is: the box holds a result.
+    bool announced = false;
 };
 
 struct MenuEntryDescription {
@@ -75,6 +80,10 @@ template<class Visit> void forEachMenuEntry(const FormDescription &form, Visit v
     };
     walk(walk, form.menuBar, 0);
 }
+
+// The name a screen reader gives a control: a text box its label's text, a
+// button or frame its own text without the access-key marks, a label its text.
+std::string accessibleName(const FormDescription &form, const ControlDescription &control);
 
 // The function key of a shortcut, 1 for "F1" to 12 for "F12"; nothing for
 // any other text. These are the shortcuts every runtime can bind.

@@ -36,6 +36,27 @@ std::optional<int> functionKey(std::string_view shortcut)
     return number;
 }
 
+std::string accessibleName(const FormDescription &form, const ControlDescription &control)
+{
+    if (control.kind == ControlKind::TextBox) {
+        const auto label = std::find_if(
+            form.controls.begin(), form.controls.end(), [&](const ControlDescription &other) {
+                return !control.label.empty() && other.name == control.label;
+            });
+        return label == form.controls.end() ? std::string() : label->text;
+    }
+    if (control.kind == ControlKind::Label)
+        return control.text;
+    // "&" marks the access key; "&&" is an "&".
+    std::string shown;
+    for (std::size_t i = 0; i < control.text.size(); ++i) {
+        if (control.text[i] == '&' && i + 1 < control.text.size())
+            ++i;
+        shown += control.text[i];
+    }
+    return shown;
+}
+
 void checkDescription(const FormDescription &form)
 {
     if (form.name.empty())
@@ -56,6 +77,17 @@ void checkDescription(const FormDescription &form)
         if (frame == form.controls.end() || frame->kind != ControlKind::Frame)
             refuse(form, "control " + quoted(c.name),
                 "its container " + quoted(c.container) + " is not a frame of this window");
+    }
+    for (const ControlDescription &c : form.controls) {
+        if (c.label.empty())
+            continue;
+        const auto label = std::find_if(form.controls.begin(), form.controls.end(),
+            [&](const ControlDescription &other) { return other.name == c.label; });
+        if (c.kind != ControlKind::TextBox)
+            refuse(form, "control " + quoted(c.name), "only a text box is named by a label");
+        if (label == form.controls.end() || label->kind != ControlKind::Label)
+            refuse(form, "control " + quoted(c.name),
+                "its label " + quoted(c.label) + " is not a label of this window");
     }
     forEachMenuEntry(form, [&](const MenuEntryDescription &entry, int, int depth) {
         const std::string item

@@ -187,8 +187,8 @@ void QtWindow::buildControls()
                 QColor(c->textColour->red, c->textColour->green, c->textColour->blue));
             widget->setPalette(palette);
         }
-        if (!c->accessibleName.empty())
-            widget->setAccessibleName(toQString(c->accessibleName));
+        if (!c->label.empty())
+            widget->setAccessibleName(toQString(platform::accessibleName(description, *c)));
         if (widget->focusPolicy() != Qt::NoFocus)
             focusable.emplace_back(c->tabIndex, widget);
     }

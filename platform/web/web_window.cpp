@@ -50,7 +50,8 @@ void WebWindow::buildControls()
             orvanel_web_control(m_number, static_cast<int>(index), static_cast<int>(c.kind),
                 c.name.c_str(), c.text.c_str(), c.rect.left, c.rect.top, c.rect.width,
                 c.rect.height, c.tabIndex, container, file.c_str(), face.emboldened,
-                pointsToPixels(font.points), font.underline, colour, c.accessibleName.c_str());
+                pointsToPixels(font.points), font.underline, colour,
+                accessibleName(form, c).c_str());
         }
     }
 }

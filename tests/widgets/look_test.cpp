@@ -43,7 +43,8 @@ private slots:
         TestProgram p;
         QCOMPARE(p.window.control("txtSB")->accessibleName(), QString("Block percentage"));
         QCOMPARE(p.window.control("txtcharlvl")->accessibleName(), QString("Character Level"));
-        QCOMPARE(p.window.control("txtmax")->accessibleName(), QString("Dex For Max Block"));
+        QCOMPARE(p.window.control("txtmax")->accessibleName(),
+            QString("Requried Dexterity For Max Block is"));
     }
 
     void informationWindowTextsFitTheirLabels_data()

@@ -117,7 +117,7 @@ std::string font(const FontDescription &f)
         .str();
 }
 
-std::string control(const ControlDescription &c)
+std::string control(const FormDescription &f, const ControlDescription &c)
 {
     return Object()
         .text("kind", kindName(c.kind))
@@ -140,7 +140,9 @@ std::string control(const ControlDescription &c)
                                .integer("blue", c.textColour->blue)
                                .str()
                          : "null")
-        .text("accessibleName", c.accessibleName)
+        .text("label", c.label)
+        .boolean("announced", c.announced)
+        .text("accessibleName", accessibleName(f, c))
         .str();
 }
 
@@ -165,7 +167,8 @@ std::string form(const FormDescription &f)
         .text("placement", placementName(f.placement))
         .add("defaultFont", font(f.defaultFont))
         .boolean("applicationIcon", f.applicationIcon)
-        .add("controls", array(f.controls, control))
+        .add("controls",
+            array(f.controls, [&](const ControlDescription &c) { return control(f, c); }))
         .add("menuBar", array(f.menuBar, menuEntry))
         .str();
 }
