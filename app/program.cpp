@@ -1,19 +1,53 @@
 #include "app/program.h"
 
-#include "ui/info/frmabout.h"
-#include "ui/info/frmhelp.h"
-
 #include <exception>
 #include <memory>
 #include <string>
+#include <utility>
 
 namespace orvanel {
 
-Program::Program(platform::Runtime &runtime)
-    : help([&runtime] { return std::make_unique<frmhelp>(runtime); })
-    , about([&runtime] { return std::make_unique<frmabout>(runtime); })
-    , main(runtime, help, about)
+namespace {
+
+std::map<std::string, platform::WindowSlot, std::less<>> informationWindows(
+    platform::Runtime &runtime)
 {
+    std::map<std::string, platform::WindowSlot, std::less<>> slots;
+    for (const ProgramForm &form : programForms()) {
+        if (form.make)
+            slots.emplace(form.describe().name,
+                platform::WindowSlot([&runtime, make = form.make] { return make(runtime); }));
+    }
+    return slots;
+}
+
+} // namespace
+
+Program::Program(platform::Runtime &runtime)
+    : windowSlots(informationWindows(runtime))
+    , main(runtime, slot("frmhelp"), slot("frmabout"))
+{
+}
+
+platform::WindowSlot &Program::slot(std::string_view form)
+{
+    return const_cast<platform::WindowSlot &>(std::as_const(*this).slotOf(form));
+}
+
+const platform::WindowSlot &Program::slotOf(std::string_view form) const
+{
+    const auto found = windowSlots.find(form);
+    if (found == windowSlots.end())
+        throw platform::DescriptionError(
+            "the program has no information window \"" + std::string(form) + "\"");
+    return found->second;
+}
+
+platform::Form *Program::form(std::string_view name) const
+{
+    if (name == main.window().description().name)
+        return const_cast<frmorvix *>(&main);
+    return slotOf(name).instance();
 }
 
 int runProgram(platform::Runtime &runtime)

@@ -1,8 +1,11 @@
 #pragma once
 
+#include "app/forms.h"
 #include "platform/window_slot.h"
 #include "ui/main/frmorvix.h"
 
+#include <map>
+#include <string>
 #include <string_view>
 
 namespace orvanel {
@@ -12,13 +15,23 @@ namespace orvanel {
 inline constexpr std::string_view applicationTitle = "Orvix";
 
 // The application's windows: the main window from the start, and a slot for
-// the single instance of each information window.
+// the single instance of each information window of programForms().
 struct Program {
     explicit Program(platform::Runtime &runtime);
 
-    platform::WindowSlot help;
-    platform::WindowSlot about;
+    // The slot of an information window; a DescriptionError for a name that no
+    // information window has.
+    platform::WindowSlot &slot(std::string_view form);
+    // The window of that name, once it exists; a DescriptionError for a name
+    // that no window of the program has.
+    platform::Form *form(std::string_view name) const;
+
+    // By the windows' names.
+    std::map<std::string, platform::WindowSlot, std::less<>> windowSlots;
     frmorvix main;
+
+private:
+    const platform::WindowSlot &slotOf(std::string_view form) const;
 };
 
 // Makes the program's windows, shows the main window and runs until the

@@ -4,7 +4,8 @@
 // runtime the tests were built for. Each runtime has a driver of its own that
 // sends keys, clicks and menu choices the way that windowing system delivers
 // them, and answers every message box with OK after noting what it showed.
-// Forms are named as in their descriptions: "frmorvix", "frmhelp", "frmabout".
+// Forms are named as in their descriptions (orvanel::programForms()); a name no
+// window of the program has fails the test.
 
 #include <functional>
 #include <memory>
@@ -17,7 +18,7 @@ class Runtime;
 
 namespace behaviour {
 
-enum class Key { Tab, Return, Enter, Escape, F2, AltC };
+enum class Key { Tab, ShiftTab, Space, Return, Enter, Escape, F2, AltC };
 
 struct MenuItem {
     std::string text; // with "&" before the access key

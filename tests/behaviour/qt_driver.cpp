@@ -153,6 +153,10 @@ public:
         switch (key) {
         case Key::Tab:
             return QTest::keyClick(target, Qt::Key_Tab);
+        case Key::ShiftTab:
+            return QTest::keyClick(target, Qt::Key_Backtab, Qt::ShiftModifier);
+        case Key::Space:
+            return QTest::keyClick(target, Qt::Key_Space);
         case Key::Return:
             return QTest::keyClick(target, Qt::Key_Return);
         case Key::Enter:
@@ -172,9 +176,11 @@ public:
     void choose(const std::string &menuEntry) override
     {
         main()->menuEntry(menuEntry)->trigger();
-        if (menuEntry == "helpa" || menuEntry == "bout") {
-            const std::string form = menuEntry == "helpa" ? "frmhelp" : "frmabout";
-            EXPECT_TRUE(QTest::qWaitForWindowActive(window(form), 2000)) << form;
+        for (const orvanel::ProgramForm &form : orvanel::programForms()) {
+            if (form.shownBy == menuEntry) {
+                EXPECT_TRUE(QTest::qWaitForWindowActive(window(form.describe().name), 2000))
+                    << menuEntry;
+            }
         }
     }
     bool chooseThroughMenus(const std::string &form, const std::vector<int> &path) override
@@ -293,10 +299,7 @@ private:
     QtWindow *main() const { return dynamic_cast<QtWindow *>(&program.main.window()); }
     QtWindow *window(const std::string &form) const
     {
-        if (form == "frmorvix")
-            return main();
-        orvanel::platform::Form *f
-            = form == "frmhelp" ? program.help.instance() : program.about.instance();
+        orvanel::platform::Form *f = program.form(form);
         return f ? dynamic_cast<QtWindow *>(&f->window()) : nullptr;
     }
     QWidget *widget(const std::string &form, const std::string &control) const

