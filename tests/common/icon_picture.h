@@ -1,9 +1,15 @@
 #pragma once
 
-// The application icon as it should look, row by row: a white cross outlined
-// in black on a transparent ground, each arm ending in a round knob.
+// The application icon as it should look, read from its source picture
+// (res/orvanel.xpm, whose path ORVANEL_ICON_XPM gives): each pixel transparent,
+// black, white or anything else. An unreadable picture reads as all Other, so
+// that every comparison with it fails.
 
 #include <array>
+#include <cstdio>
+#include <fstream>
+#include <map>
+#include <string>
 #include <vector>
 
 namespace icon_picture {
@@ -14,53 +20,35 @@ using Picture = std::array<std::array<Pixel, 32>, 32>;
 
 inline Picture expected()
 {
-    struct Run {
-        Pixel colour;
-        int first;
-        int last;
-    };
-    using Row = std::vector<Run>;
-    const Row knob = { { Black, 11, 11 }, { White, 12, 18 }, { Black, 19, 19 } };
-    const Row narrowKnob = { { Black, 12, 12 }, { White, 13, 17 }, { Black, 18, 18 } };
-    const Row shaft = { { Black, 13, 13 }, { White, 14, 16 }, { Black, 17, 17 } };
-    const Row armEnds = { { Black, 5, 7 }, { Black, 13, 13 }, { White, 14, 16 }, { Black, 17, 17 },
-        { Black, 23, 25 } };
-    const Row armTips
-        = { { Black, 4, 4 }, { White, 5, 7 }, { Black, 8, 8 }, { Black, 13, 13 }, { White, 14, 16 },
-              { Black, 17, 17 }, { Black, 22, 22 }, { White, 23, 25 }, { Black, 26, 26 } };
-    const Row armEdge = { { Black, 3, 3 }, { White, 4, 8 }, { Black, 9, 13 }, { White, 14, 16 },
-        { Black, 17, 21 }, { White, 22, 26 }, { Black, 27, 27 } };
-    const Row bar = { { Black, 3, 3 }, { White, 4, 26 }, { Black, 27, 27 } };
-
-    std::vector<Row> rows(32);
-    rows[0] = { { Black, 14, 16 } };
-    rows[1] = shaft;
-    rows[2] = narrowKnob;
-    rows[3] = rows[4] = rows[5] = knob;
-    rows[6] = narrowKnob;
-    rows[7] = shaft;
-    rows[8] = armEnds;
-    rows[9] = armTips;
-    rows[10] = armEdge;
-    rows[11] = rows[12] = rows[13] = bar;
-    rows[14] = armEdge;
-    rows[15] = armTips;
-    rows[16] = armEnds;
-    for (int r = 17; r <= 25; ++r)
-        rows[r] = shaft;
-    rows[26] = narrowKnob;
-    rows[27] = rows[28] = rows[29] = knob;
-    rows[30] = narrowKnob;
-    rows[31] = { { Black, 13, 17 } };
-
     Picture picture {};
     for (auto &row : picture)
-        row.fill(Clear);
-    for (int r = 0; r < 32; ++r) {
-        for (const Run &run : rows[r]) {
-            for (int c = run.first; c <= run.last; ++c)
-                picture[r][c] = run.colour;
-        }
+        row.fill(Other);
+    std::ifstream file(ORVANEL_ICON_XPM);
+    std::vector<std::string> strings; // the quoted strings, in order
+    for (std::string line; std::getline(file, line);) {
+        const auto open = line.find('"');
+        const auto close = line.rfind('"');
+        if (open != std::string::npos && close > open)
+            strings.push_back(line.substr(open + 1, close - open - 1));
+    }
+    int width = 0, height = 0, colours = 0, perPixel = 0;
+    if (strings.empty()
+        || std::sscanf(strings[0].c_str(), "%d %d %d %d", &width, &height, &colours, &perPixel) != 4
+        || width != 32 || height != 32 || perPixel != 1
+        || strings.size() != std::size_t(1 + colours + height))
+        return picture;
+    const std::map<std::string, Pixel> named { { "None", Clear }, { "#000000", Black },
+        { "#FFFFFF", White } };
+    std::map<char, Pixel> key;
+    for (int i = 1; i <= colours; ++i) {
+        const std::string &entry = strings[std::size_t(i)];
+        const auto found = named.find(entry.substr(entry.rfind(' ') + 1));
+        key[entry[0]] = found == named.end() ? Other : found->second;
+    }
+    for (int y = 0; y < 32; ++y) {
+        const std::string &row = strings[std::size_t(1 + colours + y)];
+        for (int x = 0; x < 32 && std::size_t(x) < row.size(); ++x)
+            picture[y][x] = key.count(row[std::size_t(x)]) ? key[row[std::size_t(x)]] : Other;
     }
     return picture;
 }

@@ -1,4 +1,4 @@
-// Continue, and what the main window does with the calculation's outcome.
+// Continue, and what the main window does with each outcome of the calculation.
 import { answerWays, descriptions, expect, test } from './lib/fixtures.mjs';
 import { readCases } from './lib/cases.mjs';
 import { paths } from './lib/paths.mjs';
@@ -33,92 +33,4 @@ test.describe('Continue', () => {
       await expect.poll(() => app.focused()).toMatch(/^frmorvix /);
     });
   });
-});
-
-test('while the too-high box is up nothing is written; after OK the level, then the result', async ({
-  app,
-}) => {
-  await app.type('txtmax', '7');
-  await app.type('txtSB', '50');
-  await app.type('txtcharlvl', '120');
-  await app.main('cmdcontinue').click();
-  await expect(app.boxText).toHaveText(messages.LevelTooHigh);
-  await expect(app.page.locator('#msgbox-title')).toHaveText('Orvix');
-  expect(await app.focused()).toBe('msgbox-ok');
-  expect(await app.values()).toMatchObject({ txtcharlvl: '120', txtmax: '7' });
-  expect((await app.effects()).writes).toEqual([]);
-  await app.answer('Enter');
-  await expect(app.main('txtmax')).toHaveValue('312');
-  expect((await app.effects()).writes).toEqual([
-    ['txtcharlvl', '99'],
-    ['txtmax', '312'],
-  ]);
-});
-
-test('Enter in a box computes nothing', async ({ app }) => {
-  await app.type('txtSB', '50');
-  await app.type('txtcharlvl', '80');
-  for (const name of ['txtSB', 'txtcharlvl', 'txtmax']) {
-    await app.main(name).focus();
-    await app.page.keyboard.press('Enter');
-  }
-  expect(await app.effects()).toEqual({ boxes: [], writes: [] });
-  await expect(app.main('txtmax')).toHaveValue('');
-});
-
-test('a second Continue while a box is up does nothing', async ({ app }) => {
-  await app.main('cmdcontinue').click();
-  await expect(app.boxText).toHaveText(messages.BlockMissing);
-  for (let i = 0; i < 3; ++i) await app.clickAt(app.main('cmdcontinue'));
-  await app.page.keyboard.press('Tab');
-  await app.page.keyboard.press('Tab');
-  expect((await app.effects()).boxes).toHaveLength(1);
-  await app.answer('click');
-  await expect(app.box).toHaveJSProperty('open', false);
-  await app.page.waitForTimeout(100);
-  expect((await app.effects()).boxes).toHaveLength(1);
-  await app.type('txtSB', '75');
-  await app.type('txtcharlvl', '99');
-  await app.main('cmdcontinue').click();
-  await expect(app.main('txtmax')).toHaveValue('213');
-});
-
-test('a pasted million digits arrive whole and are answered', async ({ app }) => {
-  const digits = '9'.repeat(1_000_000);
-  await app.main('txtSB').click();
-  await app.page.keyboard.insertText(digits);
-  await app.type('txtcharlvl', '80');
-  await app.main('cmdcontinue').click();
-  await expect(app.boxText).toHaveText(messages.BlockOutOfRange);
-  await app.answer('Enter');
-  expect(await app.main('txtSB').evaluate((box) => box.value.length)).toBe(digits.length);
-  await expect(app.main('txtmax')).toHaveValue('');
-});
-
-test('while a box is up no window takes input', async ({ app }) => {
-  // Each window apart from the others, so that each target is in reach.
-  await app.choose('help', 'helpa');
-  await app.drag('frmhelp', 0, 0);
-  await app.choose('help', 'bout');
-  await app.drag('frmabout', 900, 0);
-  const targets = [
-    app.control('frmhelp', 'cmdclose'),
-    app.page.locator('#frmhelp .closebox'),
-    app.control('frmabout', 'Command1'),
-    app.page.locator('#frmabout .closebox'),
-    app.page.locator('#frmorvix .closebox'),
-    app.main('mnufile'),
-  ];
-  for (const target of targets) expect(await app.hits(target), `${target}`).toBe(true);
-  await app.main('cmdcontinue').click();
-  await expect(app.boxText).toHaveText(messages.BlockMissing);
-  for (const target of targets) await app.clickAt(target);
-  await app.keys('F2', 'F10', 'F6', 'Alt+C');
-  await expect(app.box).toHaveJSProperty('open', true);
-  expect((await app.effects()).writes).toEqual([]);
-  await app.answer('Escape');
-  await expect(app.window('frmhelp')).toBeVisible();
-  await expect(app.window('frmabout')).toBeVisible();
-  await expect(app.window('frmorvix')).toBeVisible();
-  await expect(app.main('mnufile')).toHaveAttribute('aria-expanded', 'false');
 });

@@ -10,4 +10,5 @@ export const paths = {
   descriptions:
     process.env.ORVANEL_DESCRIPTIONS ?? resolve(repo, 'build-web/tests/web/descriptions.json'),
   cases: process.env.ORVANEL_CASES ?? resolve(repo, 'tests/cases/continue.tsv'),
+  scripts: process.env.ORVANEL_SCRIPTS ?? resolve(repo, 'tests/cases/behaviour.txt'),
 };
