@@ -5,11 +5,14 @@
 
 #include "tests/behaviour/driver.h"
 
+#include "app/forms.h"
 #include "calc/max_block_dex.h"
 #include "platform/runtime.h"
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+#include <cxxabi.h>
 #include <fstream>
 #include <functional>
 #include <map>
@@ -125,6 +128,31 @@ TEST_P(ContinuePress, ShowsTheMessagesThenTheResult)
 
 INSTANTIATE_TEST_SUITE_P(Cases, ContinuePress, testing::ValuesIn(continueCases()),
     [](const testing::TestParamInfo<ContinueCase> &param) { return param.param.name; });
+
+// Each window of the program's list is a class named after its form, which is
+// how the web build finds the handlers that may wait in a message box
+// (orvanel::frm* in its Asyncify list); a name that is no window is refused.
+TEST_F(Behaviour, EveryWindowIsAClassNamedAfterItsForm)
+{
+    const auto className = [](const std::type_info &type) {
+        int status = 0;
+        char *name = abi::__cxa_demangle(type.name(), nullptr, nullptr, &status);
+        const std::string demangled = status == 0 ? name : type.name();
+        std::free(name);
+        return demangled;
+    };
+    for (const orvanel::ProgramForm &form : orvanel::programForms()) {
+        const std::string name = form.describe().name;
+        EXPECT_TRUE(name.starts_with("frm")) << name;
+        EXPECT_EQ(&orvanel::programForm(name), &form);
+        if (form.make) {
+            const std::unique_ptr<orvanel::platform::Form> made = form.make(program->runtime());
+            const orvanel::platform::Form &instance = *made;
+            EXPECT_EQ(className(typeid(instance)), "orvanel::" + name);
+        }
+    }
+    EXPECT_THROW(orvanel::programForm("frmnone"), orvanel::platform::DescriptionError);
+}
 
 // Every runtime refuses a description or a handle that does not fit the
 // window, at once, naming the window and the control.
