@@ -34,12 +34,13 @@ windows_packages=(
 wine_packages=(wine wine64 imagemagick)
 # What the web site is built with: Emscripten, node, the fonts it ships cut
 # down by fonttools (WOFF2 needs brotli) and optipng for the icons; its tests
-# add GoogleTest's sources, Chromium and npm for the browser suite.
+# add GoogleTest's sources, the three engines of the browser suite (Chromium,
+# Firefox ESR, WebKitGTK with its driver, on a virtual display) and npm.
 web_packages=(
     cmake make emscripten nodejs python3 fonttools python3-brotli optipng
     fonts-wine fonts-dejavu-core fonts-ocr-a fonts-blankenburg
 )
-web_test_packages=(googletest chromium)
+web_test_packages=(googletest chromium firefox-esr webkit2gtk-driver xvfb xauth)
 # Debian's npm, unless node came with an npm of its own: a node from another
 # source conflicts with Debian's npm package.
 command -v npm >/dev/null || web_test_packages+=(npm)

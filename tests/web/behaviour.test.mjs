@@ -1,11 +1,11 @@
 // What the windows do, as the behaviour scripts that every runtime plays.
 import { test } from './lib/fixtures.mjs';
 import { paths } from './lib/paths.mjs';
-import { play, readScripts } from './lib/scripts.mjs';
+import { playScript, readScripts } from './lib/play.mjs';
 
 for (const script of readScripts(paths.scripts)) {
-  test(`${script.name} (${script.where})`, async ({ app }) => {
-    test.skip('web' in script.skips, script.skips.web);
-    await play(app, script);
+  test(`${script.name} (${script.where})`, async ({ program }) => {
+    test.skip('chromium' in script.skips, script.skips.chromium);
+    await playScript(program, script, test.step);
   });
 }

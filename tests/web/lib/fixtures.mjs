@@ -3,6 +3,8 @@
 import { test as base, expect } from '@playwright/test';
 import { readFileSync } from 'node:fs';
 import { App, watchErrors } from './app.mjs';
+import { PlaywrightEngine } from './engines.mjs';
+import { Page } from './play.mjs';
 import { paths } from './paths.mjs';
 
 export { App, expect, watchErrors };
@@ -27,6 +29,12 @@ export const test = base.extend({
     },
     { auto: true },
   ],
+  // The program in the page, for the cases every engine plays.
+  program: async ({ page, errors }, use) => {
+    const program = new Page(new PlaywrightEngine(page, errors));
+    await program.start(process.env.ORVANEL_SITE_URL);
+    await use(program);
+  },
   app: async ({ page }, use) => {
     const app = new App(page);
     await app.start();
