@@ -9,6 +9,7 @@
 
 #include <functional>
 #include <memory>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -26,6 +27,15 @@ struct MenuItem {
     bool enabled = true;
     std::vector<MenuItem> submenu;
     friend bool operator==(const MenuItem &, const MenuItem &) = default;
+    friend void PrintTo(const MenuItem &item, std::ostream *out)
+    {
+        *out << "{\"" << item.text << "\" " << item.shortcut << (item.enabled ? "" : " greyed");
+        for (const MenuItem &inner : item.submenu) {
+            *out << " ";
+            PrintTo(inner, out);
+        }
+        *out << "}";
+    }
 };
 
 struct Message {

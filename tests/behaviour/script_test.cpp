@@ -14,6 +14,7 @@
 #include <cctype>
 #include <fstream>
 #include <map>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -36,6 +37,11 @@ struct Case {
     std::map<std::string, std::string> skips; // runtime: why
     std::string fault; // what is wrong with the file here, if anything
 };
+
+void PrintTo(const Case &c, std::ostream *out)
+{
+    *out << c.name;
+}
 
 // A quoted text with JSON's escapes, from just after its opening quote, and an
 // optional repeat count "*N". Returns the position after it, or npos.
