@@ -96,24 +96,23 @@ std::string_view noticeText(DexNotice notice)
     return {};
 }
 
+// Each message holds for every text that leads to it: decimals are read and
+// rounded halves to even, so a block of 0.5 is a block of 0.
 std::string_view failureText(DexFailure failure)
 {
     switch (failure) {
     case DexFailure::BlockNotANumber:
-        return "The block percentage is not a number. Please type a whole number, such as 50.";
+        return "The block percentage must be a plain number, such as 50 or 37.5.";
     case DexFailure::BlockOutOfRange:
-        return "The block percentage is out of range. It must be a whole number from -32768 "
-               "to 32767.";
+        return "The block percentage lies outside -32768 to 32767.";
     case DexFailure::LevelNotANumber:
-        return "The character level is not a number. Please type a whole number, such as 80.";
+        return "The character level must be a plain number, such as 80.";
     case DexFailure::LevelOutOfRange:
-        return "The character level is out of range. It must be a whole number from -32768 "
-               "to 32767.";
+        return "The character level lies outside -32768 to 32767.";
     case DexFailure::ProductOverflow:
-        return "The character level is too low to calculate. It must be -218 or higher.";
+        return "The character level is too low to calculate; the lowest is -218.";
     case DexFailure::BlockIsZero:
-        return "The block percentage cannot be 0. Please type the shield's total block "
-               "percentage.";
+        return "The block percentage is 0 when rounded, and the calculation cannot divide by 0.";
     case DexFailure::None:
         break;
     }

@@ -1,11 +1,16 @@
 # The runtimes that can stand behind platform/runtime.h, one line each:
 #   orvanel_runtime(NAME FOLDER [DEFAULT_IF VARIABLE])
-# FOLDER's CMakeLists.txt makes the target orvanel_platform and defines
-# orvanel_runtime_tests(SUITE TARGET), which registers a test program of the
-# shared behaviour suite or of the calculation on that runtime. Where FOLDER
-# holds a behaviour driver (behaviour_driver.cpp), the shared behaviour suite
-# is built with it. A build takes the first runtime whose DEFAULT_IF variable
-# is true, else the last without one.
+# FOLDER's CMakeLists.txt makes the target orvanel_platform, and may define
+# these functions, which are called where they exist:
+#   orvanel_runtime_behaviour(TARGET)  adds the runtime's driver of the shared
+#     behaviour suite (such as tests/behaviour/qt_driver.cpp) to TARGET and
+#     registers its tests; called from tests/behaviour/CMakeLists.txt.
+#   orvanel_runtime_tests()  adds the tests of that runtime alone; called from
+#     tests/CMakeLists.txt.
+#   orvanel_runtime_floor(TARGET)  makes TARGET, the minimal window that the
+#     start-up benchmark compares with; called from bench/CMakeLists.txt.
+# A build takes the first runtime whose DEFAULT_IF variable is true, else the
+# last without one; ORVANEL_PLATFORM chooses another.
 set(ORVANEL_RUNTIMES)
 macro(orvanel_runtime name folder)
   cmake_parse_arguments(runtime "" "DEFAULT_IF" "" ${ARGN})

@@ -2,7 +2,10 @@
 # Installs what Orvanel needs, builds it, and starts it or runs every test.
 #
 #   scripts/orvanel.sh run       start Orvanel
-#   scripts/orvanel.sh test      run the whole test suite
+#   scripts/orvanel.sh test      run the whole test suite, stage by stage: every
+#                                stage runs even after one failed, a table of
+#                                their results ends the output, and the status
+#                                is 1 when any failed
 #   scripts/orvanel.sh windows   cross-build orvanel.exe for 64-bit and 32-bit Windows
 #   scripts/orvanel.sh web       build the web site into build-web/site and serve it
 #                                on 127.0.0.1 (ORVANEL_WEB_PORT, else 8642 or the next free)
@@ -27,7 +30,8 @@ test_packages=(
     clang libclang-rt-14-dev libbenchmark-dev clang-format libxcb1-dev
 )
 # What the Windows builds use: the MinGW-w64 cross compilers with posix
-# threads, GoogleTest's sources, and Wine to run the 64-bit build's tests.
+# threads, GoogleTest's sources, and NSIS and zip for the packages; then Wine
+# to run the 64-bit build's tests, and ImageMagick to picture its window.
 windows_packages=(
     g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix googletest nsis zip unzip
 )
@@ -100,6 +104,13 @@ build_tree() {
     cmake --build "$1" --parallel "$(nproc)"
 }
 
+# The build of this machine and its whole test suite.
+test_linux() {
+    echo "== The build and its tests"
+    build_tree "$build"
+    ctest --test-dir "$build" --output-on-failure --parallel "$(nproc)"
+}
+
 # The whole suite again on a build with AddressSanitizer, LeakSanitizer and
 # UndefinedBehaviorSanitizer. Packaging, formatting and fuzzing are left out: the
 # first two check files rather than running our code, the last has sanitizers of
@@ -113,38 +124,54 @@ test_sanitized() {
         ctest --test-dir "$dir" --output-on-failure --parallel "$(nproc)" -LE 'fuzz|packaging|static'
 }
 
-# Cross-builds orvanel.exe for both Windows architectures. The 32-bit one runs
-# on every Windows; its tests are built but not run here, since running them
-# would need a foreign dpkg architecture for 32-bit Wine.
-build_windows() {
-    echo "== Windows, x86_64"
-    build_tree "$build-win64" --toolchain "$root/cmake/mingw-w64-x86_64.cmake"
-    echo "== Windows, i686"
-    build_tree "$build-win32" --toolchain "$root/cmake/mingw-w64-i686.cmake"
-    local exe tree
-    for exe in "$build-win64/app/orvanel.exe" "$build-win32/app/orvanel.exe"; do
-        echo "built $exe ($(stat -c %s "$exe") bytes, with debug information)"
-    done
-    # The zips and installers, with the program stripped.
-    for tree in "$build-win64" "$build-win32"; do
-        (cd "$tree" && cpack -B "$tree/packages" >/dev/null)
-        ls -l "$tree"/packages/orvanel-*.zip "$tree"/packages/orvanel-*.exe |
-            awk '{ print "made " $NF " (" $5 " bytes)" }'
-    done
+# Cross-builds orvanel.exe for one Windows architecture, then its zip and its
+# installer with the program stripped: build_windows_tree x86_64|i686. The
+# 32-bit program runs on every Windows.
+build_windows_tree() {
+    local arch=$1 tree output
+    case $arch in
+    x86_64) tree="$build-win64" ;;
+    i686) tree="$build-win32" ;;
+    *) echo "build_windows_tree: no Windows architecture $arch" >&2 && return 2 ;;
+    esac
+    echo "== Windows, $arch"
+    build_tree "$tree" --toolchain "$root/cmake/mingw-w64-$arch.cmake"
+    echo "built $tree/app/orvanel.exe ($(stat -c %s "$tree/app/orvanel.exe") bytes, with debug information)"
+    # CPack's report is shown only when it fails.
+    if ! output=$(cd "$tree" && cpack -B "$tree/packages" 2>&1); then
+        printf '%s\n' "$output" >&2
+        echo "cpack could not make the packages of $tree" >&2
+        return 1
+    fi
+    ls -l "$tree"/packages/orvanel-*.zip "$tree"/packages/orvanel-*.exe |
+        awk '{ print "made " $NF " (" $5 " bytes)" }'
 }
 
-# The 64-bit Windows build's tests under Wine, in the build tree's own prefix.
-test_windows() {
-    build_windows
+build_windows() {
+    build_windows_tree x86_64
+    build_windows_tree i686
+}
+
+# The 64-bit Windows build and its tests under Wine, in the build tree's own
+# prefix.
+test_windows_x86_64() {
+    build_windows_tree x86_64
     echo "== The Windows tests under Wine"
     ctest --test-dir "$build-win64" --output-on-failure
-    # 32-bit Wine, where it is installed beside the 64-bit one, runs the i686
-    # build's tests too; the test command never installs it.
+}
+
+# The 32-bit Windows build. Its tests run under 32-bit Wine where that is
+# installed beside the 64-bit one (package wine32:i386, which needs i386 as a
+# foreign dpkg architecture; the test command never installs it). Elsewhere
+# only its checks that start no Windows program run: its imports and its
+# packages.
+test_windows_i686() {
+    build_windows_tree i686
     if [ -x /usr/lib/wine/wine ]; then
         echo "== The 32-bit Windows tests under 32-bit Wine"
         ctest --test-dir "$build-win32" --output-on-failure
     else
-        echo "== The 32-bit Windows packages (its tests not run: no 32-bit Wine, package wine32:i386)"
+        echo "== The 32-bit Windows imports and packages (its other tests not run: no 32-bit Wine, package wine32:i386)"
         ctest --test-dir "$build-win32" --output-on-failure -R '^wine\.(packages|system-dlls-only)$'
     fi
 }
@@ -207,6 +234,54 @@ serve_web() {
     wait "$server"
 }
 
+# The stages of the test command, each run whatever became of those before it:
+# run_stage NAME FUNCTION. A stage ends at its first failing step (an install,
+# a configure, a build or a test run), whose output stays where it was
+# printed; its result and time are kept for results_table.
+stage_names=()
+stage_results=()
+stage_seconds=()
+run_stage() {
+    local name=$1 start=$SECONDS status=0
+    shift
+    echo "=== Stage $name"
+    # The stage runs in a subshell of its own with errexit, and nothing tests
+    # the subshell's status directly: bash ignores errexit inside a command
+    # whose status is tested (if, ||, &&).
+    set +e
+    (
+        set -e
+        "$@"
+    )
+    status=$?
+    set -e
+    stage_names+=("$name")
+    stage_seconds+=($((SECONDS - start)))
+    if [ "$status" -eq 0 ]; then
+        stage_results+=(passed)
+    else
+        stage_results+=(failed)
+        echo "=== Stage $name failed (status $status); the stages after it still run" >&2
+    fi
+}
+
+# Prints the table of the stages' results; fails when any stage failed.
+results_table() {
+    local i failed=0 width=5 seconds
+    for i in "${!stage_names[@]}"; do
+        [ "${#stage_names[i]}" -le "$width" ] || width=${#stage_names[i]}
+    done
+    echo
+    printf '%-*s | %-6s | %s\n' "$width" stage result time
+    for i in "${!stage_names[@]}"; do
+        seconds=${stage_seconds[i]}
+        printf '%-*s | %-6s | %dm %02ds\n' "$width" "${stage_names[i]}" "${stage_results[i]}" \
+            $((seconds / 60)) $((seconds % 60))
+        [ "${stage_results[i]}" = passed ] || failed=1
+    done
+    return "$failed"
+}
+
 run_headless() {
     # shellcheck source=scripts/xvfb.sh
     . "$root/scripts/xvfb.sh"
@@ -255,11 +330,12 @@ run)
 test)
     packages+=("${test_packages[@]}" "${windows_packages[@]}" "${wine_packages[@]}")
     install_packages
-    build_tree "$build"
-    ctest --test-dir "$build" --output-on-failure --parallel "$(nproc)"
-    test_sanitized
-    test_windows
-    test_web
+    run_stage linux test_linux
+    run_stage sanitizers test_sanitized
+    run_stage windows-x86_64 test_windows_x86_64
+    run_stage windows-i686 test_windows_i686
+    run_stage web test_web
+    results_table || exit 1
     ;;
 windows)
     packages=(cmake make "${windows_packages[@]}")

@@ -109,5 +109,32 @@ TEST(DexMessages, EveryFailureHasItsOwnMessage)
     EXPECT_TRUE(failureText(F::None).empty());
 }
 
+// The message each failing pair of texts is answered with holds for that very
+// text, decimals and rounding included.
+TEST(DexMessages, FailureMessagesFitTheTextTyped)
+{
+    const std::string_view blockNotANumber
+        = "The block percentage must be a plain number, such as 50 or 37.5.";
+    const std::string_view levelNotANumber
+        = "The character level must be a plain number, such as 80.";
+    const std::string_view blockIsZero
+        = "The block percentage is 0 when rounded, and the calculation cannot divide by 0.";
+    const struct {
+        std::string block, level;
+        std::string_view message;
+    } cases[] = { { "abc", "80", blockNotANumber }, { " ", "", blockNotANumber },
+        { "1e3", "80", blockNotANumber }, { std::string("5\0x", 3), "80", blockNotANumber },
+        { "50", "1e3", levelNotANumber }, { "50", " ", levelNotANumber },
+        { "99999", "80", "The block percentage lies outside -32768 to 32767." },
+        { "50", "-32768.6", "The character level lies outside -32768 to 32767." },
+        { "50", "-219", "The character level is too low to calculate; the lowest is -218." },
+        { "0.4", "80", blockIsZero }, { "0.5", "80", blockIsZero }, { "-0.5", "150", blockIsZero },
+        { "50", "80", "" } };
+    for (const auto &c : cases) {
+        SCOPED_TRACE("block \"" + c.block + "\", level \"" + c.level + '"');
+        EXPECT_EQ(failureText(CalcMaxBlockDex(c.block, c.level).failure), c.message);
+    }
+}
+
 } // namespace
 } // namespace orvanel
