@@ -17,6 +17,7 @@ var LibraryOrvanel = {
     active: null,
     sheet: null,
     listening: null,
+    resting: null, // where the mouse rests under a menu a key opened
     pageFamilies: [], // the faces of menus and title bars
 
     // The windows' stylesheet is built in, one sheet that every window's
@@ -221,8 +222,12 @@ var LibraryOrvanel = {
       return entry.parent < 0 ? w.topEntries : w.entries[entry.parent].children;
     },
 
+    // A menu opened by a key starts at the entry the key asked for, wherever
+    // the mouse rests (focus: 'first' or 'last'); one opened by the mouse
+    // has no entry taken yet (focus: null).
     openMenu: function(w, entry, focus) {
       if (!entry.menu) return;
+      Orvanel.resting = focus ? {} : null;
       Orvanel.siblings(w, entry).forEach((other) => {
         if (other !== entry) Orvanel.closeMenu(w, other);
       });
@@ -247,6 +252,23 @@ var LibraryOrvanel = {
       box = menu.getBoundingClientRect();
       if (box.left < 0) menu.classList.remove('flip-x');
       if (box.top < 0) menu.classList.remove('flip-y');
+    },
+
+    // Where a menu opened by a key appears under the resting mouse, an engine
+    // tells of the entry under it as if the mouse had entered it. The mouse
+    // takes an entry only once it moves from the point where it rested: the
+    // first point it is seen at after the key.
+    pointerRests: function(event) {
+      var rest = Orvanel.resting;
+      if (!rest) return false;
+      if (rest.x === undefined) {
+        rest.x = event.clientX;
+        rest.y = event.clientY;
+        return true;
+      }
+      if (rest.x === event.clientX && rest.y === event.clientY) return true;
+      Orvanel.resting = null;
+      return false;
     },
 
     closeMenu: function(w, entry) {
@@ -368,19 +390,41 @@ var LibraryOrvanel = {
       return true;
     },
 
+    // Keys that stand for a place on the keyboard are read by their place
+    // (event.code), as a desktop program reads them: WebKitGTK names Shift+Tab
+    // "Unidentified", and Option on a Mac turns letters into other characters.
+    // A key that has no place, as on some on-screen keyboards, goes by its name.
+    isTab: function(event) {
+      return event.code === 'Tab' || event.key === 'Tab';
+    },
+
+    // The number of a function key, F1 to F24; 0 for any other key.
+    functionKey: function(event) {
+      var named = /^F([0-9]+)$/.exec(event.code) || /^F([0-9]+)$/.exec(event.key);
+      return named ? Number(named[1]) : 0;
+    },
+
+    // The access letter of a key pressed with Alt (Option on a Mac): the
+    // letter it types where it types one of a to z, so that every layout keeps
+    // its own letters; else the letter of its place ("ç" of Option+C is C).
+    accessLetter: function(event) {
+      if (/^[a-z]$/i.test(event.key)) return event.key.toLowerCase();
+      var place = /^Key([A-Z])$/.exec(event.code);
+      return place ? place[1].toLowerCase() : '';
+    },
+
     // The keys of a window: menus, the function-key shortcuts, F10, access
     // keys with Alt, and Tab.
     windowKey: function(w, event) {
       if (Orvanel.busy || Orvanel.ended) return;
-      var key = event.key;
+      var tab = Orvanel.isTab(event);
+      var number = Orvanel.functionKey(event);
       var entry = Orvanel.entryOf(w, event.target);
-      if (entry && key !== 'Tab' && !/^F[0-9]/.test(key) && Orvanel.menuKey(w, entry, event)) {
+      if (entry && !tab && !number && Orvanel.menuKey(w, entry, event)) {
         event.preventDefault();
         return;
       }
-      var functionKey = /^F([0-9]+)$/.exec(key);
-      if (functionKey && !event.altKey && !event.ctrlKey && !event.metaKey && !event.shiftKey) {
-        var number = Number(functionKey[1]);
+      if (number && !event.altKey && !event.ctrlKey && !event.metaKey && !event.shiftKey) {
         var shortcut = w.entries.find((e) => e && e.functionKey === number && e.enabled);
         if (shortcut) {
           event.preventDefault();
@@ -395,8 +439,8 @@ var LibraryOrvanel = {
           return;
         }
       }
-      if (event.altKey && !event.ctrlKey && !event.metaKey && key.length === 1) {
-        var letter = key.toLowerCase();
+      var letter = Orvanel.accessLetter(event);
+      if (event.altKey && !event.ctrlKey && !event.metaKey && letter) {
         var menu = w.topEntries.find((e) => e.key === letter);
         var button = w.controls.find((c) => c && c.key === letter && !c.element.disabled);
         if (menu) {
@@ -409,7 +453,7 @@ var LibraryOrvanel = {
         }
         return;
       }
-      if (key === 'Tab' && !event.altKey && !event.ctrlKey && !event.metaKey) {
+      if (tab && !event.altKey && !event.ctrlKey && !event.metaKey) {
         event.preventDefault();
         if (entry) Orvanel.closeMenus(w, true);
         Orvanel.tab(w, event.shiftKey);
@@ -420,11 +464,10 @@ var LibraryOrvanel = {
     // front window when the focus is on none.
     pageKey: function(event) {
       if (Orvanel.busy || Orvanel.ended || event.defaultPrevented) return;
-      var key = event.key;
-      if (key === 'F6' && !event.ctrlKey && !event.metaKey) {
+      if (Orvanel.functionKey(event) === 6 && !event.ctrlKey && !event.metaKey) {
         event.preventDefault();
         Orvanel.cycleWindows(event.shiftKey);
-      } else if (key === 'Tab' && !event.shiftKey) {
+      } else if (Orvanel.isTab(event) && !event.shiftKey) {
         var inPage = document.activeElement && document.activeElement !== document.body;
         if (!inPage && Orvanel.visibleWindows().length) {
           event.preventDefault();
@@ -489,7 +532,7 @@ var LibraryOrvanel = {
       // The focus stays on OK: Tab has nowhere else to go in the box, and a
       // press on its text or around it takes the focus nowhere.
       var keys = (event) => {
-        if (event.key === 'Tab') {
+        if (Orvanel.isTab(event)) {
           event.preventDefault();
           ok.focus();
         } else if ((event.key === 'Enter' || event.key === ' ') && event.target !== ok) {
@@ -722,8 +765,8 @@ var LibraryOrvanel = {
         Orvanel.choose(w, entry);
       }
     });
-    item.addEventListener('pointerenter', (event) => {
-      if (Orvanel.busy || event.pointerType === 'touch') return;
+    var pointed = (event) => {
+      if (Orvanel.busy || event.pointerType === 'touch' || Orvanel.pointerRests(event)) return;
       if (!parentEntry) {
         var open = Orvanel.openTop(w);
         if (open && open !== entry) {
@@ -737,6 +780,10 @@ var LibraryOrvanel = {
         if (other !== entry) Orvanel.closeMenu(w, other);
       });
       if (entry.menu) Orvanel.openMenu(w, entry, null);
+    };
+    item.addEventListener('pointerenter', pointed);
+    item.addEventListener('pointermove', (event) => {
+      if (Orvanel.resting) pointed(event);
     });
   },
 
