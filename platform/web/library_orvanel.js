@@ -44,8 +44,14 @@ var LibraryOrvanel = {
       return element;
     },
 
+    // CSS pixels at 96 dots per inch, times the scale the window is laid out
+    // at (--scale, 1 on a desktop-sized page).
+    scaled: function(pixels) {
+      return 'calc(var(--scale, 1) * ' + pixels + 'px)';
+    },
+
     px: function(twips) {
-      return (twips / Orvanel.twipsPerPixel) + 'px';
+      return Orvanel.scaled(twips / Orvanel.twipsPerPixel);
     },
 
     // A text whose "&" marks the access key: the letter underlined, the text
@@ -106,10 +112,103 @@ var LibraryOrvanel = {
       return Orvanel.windows.filter((w) => w && !w.host.hidden);
     },
 
-    // Windows are scaled down as a whole where the desktop is too small for
-    // them, and kept inside it.
+    // On a desktop-sized page the windows stand where they were placed, at
+    // their own size; on a small one, narrower than twice the start-up
+    // window, as a phone's, they stand in a column (fitColumn).
     fit: function(w) {
+      if (Orvanel.small()) {
+        Orvanel.fitColumn();
+        w.host.scrollIntoView({block: 'nearest'});
+      } else {
+        Orvanel.fitFloating(w);
+      }
+    },
+
+    fitAll: function() {
+      if (Orvanel.small()) Orvanel.fitColumn();
+      else Orvanel.visibleWindows().forEach(Orvanel.fitFloating);
+    },
+
+    // A window's frame at 96 dots per inch, and the text of the window and
+    // the smallest text of its text boxes, measured once it is first shown.
+    baseSize: function(w) {
+      if (!w.base) {
+        var style = w.host.style;
+        var scale = style.getPropertyValue('--scale');
+        style.setProperty('--scale', '1');
+        var boxes = w.controls.filter((c) => c && c.element.tagName === 'INPUT');
+        w.base = {
+          width: w.frame.offsetWidth,
+          height: w.frame.offsetHeight,
+          text: parseFloat(getComputedStyle(w.frame).fontSize),
+          boxText: Math.min(...boxes.map((c) => parseFloat(getComputedStyle(c.element).fontSize))),
+        };
+        if (scale) style.setProperty('--scale', scale);
+        else style.removeProperty('--scale');
+      }
+      return w.base;
+    },
+
+    small: function() {
+      var start = Orvanel.windows.find((w) => w);
+      if (!start || (start.host.hidden && !start.base)) return false;
+      return document.documentElement.clientWidth < 2 * Orvanel.baseSize(start).width;
+    },
+
+    layoutLength: function(name) {
+      return parseFloat(getComputedStyle(document.documentElement).getPropertyValue(name));
+    },
+
+    // On a small page the windows stand in one column that scrolls, in the
+    // order they were made, and none covers another. Each is shown as wide as
+    // the page, up to the scale at which its text is --legible-text high, and
+    // laid out at that scale, as on a screen of more dots per inch; one that
+    // would be smaller than at 96 dots per inch is laid out as there and
+    // scaled down as a whole. A window with text boxes is laid out at least
+    // at the scale at which their text is --box-text high, the least at which
+    // Safari on an iPhone does not zoom into a box the focus goes to, and
+    // scaled down from there to the size it is shown at. The page's own text,
+    // the message box's among it, goes with the start-up window's scale.
+    fitColumn: function() {
       var desktop = Orvanel.desktop();
+      var page = document.documentElement;
+      var legible = Orvanel.layoutLength('--legible-text');
+      var boxText = Orvanel.layoutLength('--box-text');
+      var gap = Orvanel.layoutLength('--column-gap');
+      desktop.setAttribute('data-column', '');
+      var room = desktop.clientWidth;
+      var shownScale = (w) => Math.min(legible / w.base.text, room / w.base.width);
+      page.style.setProperty('--scale', shownScale(Orvanel.windows.find((w) => w)));
+      var y = 0;
+      Orvanel.visibleWindows().forEach((w) => {
+        var base = Orvanel.baseSize(w);
+        var shown = shownScale(w);
+        var host = w.host;
+        host.setAttribute('data-column', '');
+        host.style.setProperty('--scale', Math.max(1, shown, boxText / base.boxText));
+        host.style.transform = 'none';
+        var laidOut = w.frame.getBoundingClientRect();
+        w.scale = (shown * base.width) / laidOut.width;
+        var x = (room - shown * base.width) / 2;
+        host.style.transform = 'translate(' + x + 'px, ' + y + 'px) scale(' + w.scale + ')';
+        y += laidOut.height * w.scale + gap;
+      });
+    },
+
+    // Windows on a desktop-sized page are scaled down as a whole where the
+    // desktop is too small for them, and kept inside it.
+    fitFloating: function(w) {
+      var desktop = Orvanel.desktop();
+      if (desktop.hasAttribute('data-column')) {
+        desktop.removeAttribute('data-column');
+        desktop.scrollTop = 0;
+        document.documentElement.style.removeProperty('--scale');
+        Orvanel.windows.forEach((other) => {
+          if (!other) return;
+          other.host.removeAttribute('data-column');
+          other.host.style.removeProperty('--scale');
+        });
+      }
       var width = w.frame.offsetWidth;
       var height = w.frame.offsetHeight;
       var room = desktop.clientWidth;
@@ -143,10 +242,6 @@ var LibraryOrvanel = {
     cascadeStep: function() {
       var w = Orvanel.windows.find((w) => w && !w.host.hidden);
       return w ? w.titlebar.offsetHeight + w.frame.clientTop : 0;
-    },
-
-    fitAll: function() {
-      Orvanel.visibleWindows().forEach(Orvanel.fit);
     },
 
     // The controls that take the focus, in tab order.
@@ -501,9 +596,11 @@ var LibraryOrvanel = {
       }
     },
 
-    // The title bar drags its window.
+    // The title bar drags its window; in the column of a small page the
+    // windows keep their places.
     drag: function(w, event) {
       if (event.button !== 0 || Orvanel.busy || event.target.closest('.closebox')) return;
+      if (w.host.hasAttribute('data-column')) return;
       var bar = w.titlebar;
       var startX = event.clientX - w.x;
       var startY = event.clientY - w.y;
@@ -696,7 +793,7 @@ var LibraryOrvanel = {
     style.fontFamily = '"orvanel-' + UTF8ToString(face) + '", sans-serif';
     w.families.add(style.fontFamily);
     style.fontWeight = emboldened ? 'bold' : 'normal';
-    style.fontSize = pixels + 'px';
+    style.fontSize = Orvanel.scaled(pixels);
     if (underline) style.textDecoration = 'underline';
     if (colour >= 0) style.color = '#' + (0x1000000 + colour).toString(16).slice(1);
     control.element = element;
@@ -802,6 +899,7 @@ var LibraryOrvanel = {
     Orvanel.closeMenus(w, false);
     w.host.hidden = true;
     w.host.removeAttribute('data-active');
+    Orvanel.fitAll(); // the column of a small page closes up
     if (Orvanel.active === w) {
       Orvanel.active = null;
       Orvanel.activateFront();

@@ -8,6 +8,8 @@
 //   type(text)                key by key, at the focus
 //   insertText(text)          all at once, as a paste does
 //   click(x, y) / move(x, y)  the mouse, in CSS pixels of the viewport
+//   tap(x, y)                 a finger, where the engine has touch input
+//   cannot                    what the engine cannot do, as { tap: WHY }
 //   viewport(width, height)   the size of the page's viewport
 //   screenshot(path)          a PNG of the viewport
 //   errors                    what the page reported as an error
@@ -63,6 +65,11 @@ export class PlaywrightEngine {
   move(x, y) {
     return this.page.mouse.move(x, y);
   }
+  // Needs a page opened with hasTouch.
+  tap(x, y) {
+    return this.page.touchscreen.tap(x, y);
+  }
+  cannot = {};
   viewport(width, height) {
     return this.page.setViewportSize({ width, height });
   }
@@ -126,6 +133,10 @@ export class PuppeteerEngine {
   move(x, y) {
     return this.page.mouse.move(x, y);
   }
+  tap(x, y) {
+    return this.page.touchscreen.tap(x, y);
+  }
+  cannot = {};
   viewport(width, height) {
     return this.page.setViewport({ width, height });
   }
@@ -146,6 +157,22 @@ const freePort = () =>
       server.close(() => resolve(port));
     });
   });
+
+// The frame a narrow page is shown in, made with the page (url) or resized.
+function frame(url, width, height) {
+  let element = document.querySelector('iframe');
+  if (!element) {
+    document.body.style.margin = '0';
+    element = document.createElement('iframe');
+    element.style.border = '0';
+    element.style.display = 'block';
+    element.addEventListener('load', () => (window.__frameLoaded = true));
+    element.src = url;
+    document.body.append(element);
+  }
+  element.style.width = `${width}px`;
+  element.style.height = `${height}px`;
+}
 
 export class SeleniumEngine {
   name = 'webkit';
@@ -184,8 +211,19 @@ export class SeleniumEngine {
   get errors() {
     return this.pageErrors ?? [];
   }
+  // MiniBrowser's window is no narrower than its toolbar: a page narrower
+  // than that is shown in a frame of its size at the window's top left
+  // corner, and the driver works inside the frame.
   async goto(url) {
-    await this.driver.get(url);
+    this.framed = !!this.frameSize;
+    if (this.framed) {
+      await this.driver.get('about:blank');
+      await this.driver.executeScript(frame, url, ...this.frameSize);
+      await this.driver.wait(() => this.driver.executeScript('return window.__frameLoaded === true'), 10_000);
+      await this.driver.switchTo().frame(0);
+    } else {
+      await this.driver.get(url);
+    }
     await this.driver.executeScript(collectErrors);
   }
   async evaluate(fn, ...args) {
@@ -229,13 +267,25 @@ export class SeleniumEngine {
   move(x, y) {
     return this.driver.actions().move({ x: Math.round(x), y: Math.round(y), origin: 'viewport' }).perform();
   }
+  // A pointer of type touch reaches MiniBrowser's page as the mouse.
+  cannot = { tap: 'WebKitWebDriver delivers a touch pointer as the mouse (pointerType "mouse")' };
   async viewport(width, height) {
     // The window's size is set; what the page gets of it is read back and the
     // difference added once.
+    if (this.framed) await this.driver.switchTo().defaultContent();
+    const inner = () => this.driver.executeScript('return [innerWidth, innerHeight]');
     await this.driver.manage().window().setRect({ width, height });
-    const [w, h] = await this.driver.executeScript('return [innerWidth, innerHeight]');
-    if (w !== width || h !== height)
+    let [w, h] = await inner();
+    if (w !== width || h !== height) {
       await this.driver.manage().window().setRect({ width: 2 * width - w, height: 2 * height - h });
+      [w, h] = await inner();
+    }
+    // Narrower than the window can be: a frame from the next page loaded on.
+    this.frameSize = w > width ? [width, height] : null;
+    if (this.framed) {
+      await this.driver.executeScript(frame, null, width, height);
+      await this.driver.switchTo().frame(0);
+    }
   }
   async screenshot(path) {
     writeFileSync(path, Buffer.from(await this.driver.takeScreenshot(), 'base64'));
