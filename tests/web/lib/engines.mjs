@@ -11,7 +11,8 @@
 //   tap(x, y)                 a finger, where the engine has touch input
 //   cannot                    what the engine cannot do, as { tap: WHY }
 //   viewport(width, height)   the size of the page's viewport
-//   screenshot(path)          a PNG of the viewport
+//   screenshot(path, clip)    a PNG of the viewport, or of its rectangle
+//                             clip { x, y, width, height }
 //   errors                    what the page reported as an error
 //   close()
 //
@@ -22,6 +23,7 @@
 import { spawn } from 'node:child_process';
 import { createServer } from 'node:net';
 import { writeFileSync } from 'node:fs';
+import { cropPng } from './png.mjs';
 
 // Collects, from inside the page, the errors it reports: for an engine whose
 // driver does not pass the console on.
@@ -73,8 +75,8 @@ export class PlaywrightEngine {
   viewport(width, height) {
     return this.page.setViewportSize({ width, height });
   }
-  screenshot(path) {
-    return this.page.screenshot({ path });
+  screenshot(path, clip) {
+    return this.page.screenshot({ path, clip });
   }
   close() {}
 }
@@ -140,8 +142,8 @@ export class PuppeteerEngine {
   viewport(width, height) {
     return this.page.setViewport({ width, height });
   }
-  screenshot(path) {
-    return this.page.screenshot({ path });
+  screenshot(path, clip) {
+    return this.page.screenshot({ path, clip });
   }
   close() {
     return this.browser.close();
@@ -287,8 +289,11 @@ export class SeleniumEngine {
       await this.driver.switchTo().frame(0);
     }
   }
-  async screenshot(path) {
-    writeFileSync(path, Buffer.from(await this.driver.takeScreenshot(), 'base64'));
+  // A rectangle is cut out of the viewport's picture: WebKitWebDriver's
+  // picture of an element leaves out parts of the page.
+  async screenshot(path, clip) {
+    const picture = Buffer.from(await this.driver.takeScreenshot(), 'base64');
+    writeFileSync(path, clip ? cropPng(picture, clip) : picture);
   }
   async close() {
     await this.driver?.quit().catch(() => {});
