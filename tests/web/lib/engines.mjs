@@ -164,11 +164,10 @@ const freePort = () =>
 function frame(url, width, height) {
   let element = document.querySelector('iframe');
   if (!element) {
-    document.body.style.margin = '0';
     element = document.createElement('iframe');
+    element.style.position = 'fixed';
+    element.style.left = element.style.top = '0';
     element.style.border = '0';
-    element.style.display = 'block';
-    element.addEventListener('load', () => (window.__frameLoaded = true));
     element.src = url;
     document.body.append(element);
   }
@@ -215,14 +214,20 @@ export class SeleniumEngine {
   }
   // MiniBrowser's window is no narrower than its toolbar: a page narrower
   // than that is shown in a frame of its size at the window's top left
-  // corner, and the driver works inside the frame.
+  // corner, and the driver works inside the frame. The frame is put in a
+  // document of the page's own origin, the site's licence, so that the page
+  // is not a third party's, whose service worker WebKit keeps apart.
   async goto(url) {
     this.framed = !!this.frameSize;
     if (this.framed) {
-      await this.driver.get('about:blank');
+      await this.driver.get(new URL('LICENSE.txt', url).href);
       await this.driver.executeScript(frame, url, ...this.frameSize);
-      await this.driver.wait(() => this.driver.executeScript('return window.__frameLoaded === true'), 10_000);
       await this.driver.switchTo().frame(0);
+      // The frame's first document is an empty one.
+      await this.driver.wait(
+        () => this.driver.executeScript("return location.href !== 'about:blank' && document.readyState !== 'loading'"),
+        10_000,
+      );
     } else {
       await this.driver.get(url);
     }
