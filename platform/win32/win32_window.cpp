@@ -519,7 +519,12 @@ std::string Win32Window::text(std::size_t control) const
 
 void Win32Window::setText(std::size_t control, std::string_view text)
 {
-    SetWindowTextW(at(control).hwnd, toWide(text).c_str());
+    const Control &c = at(control);
+    SetWindowTextW(c.hwnd, toWide(text).c_str());
+    // Screen readers are told of the new value of a box that holds a result,
+    // wherever the focus is; the focus stays where it is.
+    if (c.description->announced)
+        NotifyWinEvent(EVENT_OBJECT_VALUECHANGE, c.hwnd, OBJID_CLIENT, CHILDID_SELF);
 }
 
 void Win32Window::setFocus(std::size_t control)
