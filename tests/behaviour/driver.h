@@ -8,6 +8,7 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -103,6 +104,28 @@ public:
     std::vector<Message> messages;
     // Called while a message box is up, before it is answered.
     std::function<void()> whileMessageShown;
+
+    // What assistive technology reads of a control, through what the runtime
+    // gives it: the roles that the tests tell apart.
+    enum class Role { StaticText, EditableText, PushButton, Grouping, Other };
+    // One way a screen reader reads a control. A reading that gives no name,
+    // or no role of its own, leaves it out.
+    struct Reading {
+        std::string by; // the reader, for the messages of failed tests
+        std::optional<std::string> name;
+        std::optional<Role> role;
+    };
+    // Every way the runtime's assistive technology reads the control.
+    virtual std::vector<Reading> readings(const std::string &form, const std::string &control) = 0;
+
+    // A new value of a box, as screen readers were told of it.
+    struct Announcement {
+        std::string control; // "form.control"
+        std::string value; // as a screen reader reads it then
+        friend bool operator==(const Announcement &, const Announcement &) = default;
+    };
+    // Every announcement so far, in order.
+    std::vector<Announcement> announcements;
 };
 
 // A fresh program on the runtime under test.

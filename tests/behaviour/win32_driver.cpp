@@ -3,7 +3,9 @@
 // the dialog manager) before they are dispatched, buttons are pressed with
 // BM_CLICK, menu entries send their WM_COMMAND or are chosen with keys through
 // the system's menu loop, and a CBT hook reads each message box as it is
-// activated and answers it with OK. A test of the start's failure comes last.
+// activated and answers it with OK. Controls are read as screen readers read
+// them, through oleacc and by the rules of Windows' own proxies, and a WinEvent
+// hook hears what the boxes announce. Tests of this runtime alone come last.
 
 #include "tests/behaviour/driver.h"
 
@@ -12,6 +14,7 @@
 #include "platform/win32/win32_window.h"
 
 #include <gtest/gtest.h>
+#include <oleacc.h>
 
 #include <algorithm>
 #include <chrono>
@@ -40,6 +43,118 @@ std::wstring className(HWND hwnd)
     return name;
 }
 
+bool isClass(HWND hwnd, const wchar_t *cls)
+{
+    wchar_t name[64] = {};
+    RealGetWindowClassW(hwnd, name, 64);
+    return lstrcmpiW(name, cls) == 0;
+}
+
+// IAccessible's identifier, defined here: in its place MinGW's oleacc import
+// library has an import thunk, which AccessibleObjectFromWindow answers with
+// E_NOINTERFACE.
+const IID accessibleInterface
+    = { 0x618736e0, 0x3c3d, 0x11cf, { 0x81, 0x0c, 0x00, 0xaa, 0x00, 0x38, 0x9b, 0x71 } };
+
+std::string bstrText(BSTR text)
+{
+    return text ? toUtf8(std::wstring_view(text, SysStringLen(text))) : std::string();
+}
+
+Driver::Role roleOfSystem(LONG role)
+{
+    switch (role) {
+    case ROLE_SYSTEM_STATICTEXT:
+        return Driver::Role::StaticText;
+    case ROLE_SYSTEM_TEXT:
+        return Driver::Role::EditableText;
+    case ROLE_SYSTEM_PUSHBUTTON:
+        return Driver::Role::PushButton;
+    case ROLE_SYSTEM_GROUPING:
+        return Driver::Role::Grouping;
+    default:
+        return Driver::Role::Other;
+    }
+}
+
+// What oleacc's standard object for the control's client area says: the
+// control's name and role. The generic role of a client area is no role of
+// its own: Wine's oleacc gives it to every control but an edit box.
+Driver::Reading oleaccReading(HWND hwnd)
+{
+    Driver::Reading reading { "oleacc", {}, {} };
+    IAccessible *object = nullptr;
+    const HRESULT made = AccessibleObjectFromWindow(hwnd, static_cast<DWORD>(OBJID_CLIENT),
+        accessibleInterface, reinterpret_cast<void **>(&object));
+    if (FAILED(made)) {
+        ADD_FAILURE() << "AccessibleObjectFromWindow: error " << std::hex << made;
+        return reading;
+    }
+    VARIANT self;
+    VariantInit(&self);
+    self.vt = VT_I4;
+    self.lVal = CHILDID_SELF;
+    BSTR name = nullptr;
+    if (SUCCEEDED(object->get_accName(self, &name)))
+        reading.name = bstrText(name); // none: read without a name
+    SysFreeString(name);
+    VARIANT role;
+    VariantInit(&role);
+    if (SUCCEEDED(object->get_accRole(self, &role)) && role.vt == VT_I4
+        && role.lVal != ROLE_SYSTEM_CLIENT)
+        reading.role = roleOfSystem(role.lVal);
+    VariantClear(&role);
+    object->Release();
+    return reading;
+}
+
+// How Windows' proxies name a text box: after the nearest visible static
+// control before it in z-order, looked for no further than a control that is
+// a tab stop or begins a group. Wine's oleacc looks at the one window before
+// the box only.
+std::string labelBefore(HWND box)
+{
+    for (HWND w = GetWindow(box, GW_HWNDPREV); w; w = GetWindow(w, GW_HWNDPREV)) {
+        const LONG_PTR style = GetWindowLongPtrW(w, GWL_STYLE);
+        if (!(style & WS_VISIBLE))
+            continue;
+        if (isClass(w, L"Static")) {
+            std::string text = windowText(w);
+            if (style & SS_NOPREFIX)
+                return text;
+            std::string shown; // "&" marks the access key, "&&" is an "&"
+            for (std::size_t i = 0; i < text.size(); ++i) {
+                if (text[i] == '&' && i + 1 < text.size())
+                    ++i;
+                shown += text[i];
+            }
+            return shown;
+        }
+        if (style & (WS_TABSTOP | WS_GROUP))
+            break;
+    }
+    return {};
+}
+
+// What Windows' own proxies read of the live control: the role that its
+// system class and style give, and for a text box the name of its label.
+Driver::Reading proxyReading(HWND hwnd)
+{
+    Driver::Reading reading { "the rules of Windows' proxies", {}, Driver::Role::Other };
+    const LONG_PTR type = GetWindowLongPtrW(hwnd, GWL_STYLE) & BS_TYPEMASK;
+    if (isClass(hwnd, L"Static")) {
+        reading.role = Driver::Role::StaticText;
+    } else if (isClass(hwnd, L"Edit")) {
+        reading.role = Driver::Role::EditableText;
+        reading.name = labelBefore(hwnd);
+    } else if (isClass(hwnd, L"Button") && type == BS_GROUPBOX) {
+        reading.role = Driver::Role::Grouping;
+    } else if (isClass(hwnd, L"Button") && (type == BS_PUSHBUTTON || type == BS_DEFPUSHBUTTON)) {
+        reading.role = Driver::Role::PushButton;
+    }
+    return reading;
+}
+
 class Win32Driver;
 Win32Driver *current = nullptr;
 
@@ -51,9 +166,15 @@ public:
     {
         current = this;
         hook = SetWindowsHookExW(WH_CBT, cbtHook, nullptr, GetCurrentThreadId());
+        com = SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED));
+        valueHook = SetWinEventHook(EVENT_OBJECT_VALUECHANGE, EVENT_OBJECT_VALUECHANGE, nullptr,
+            valueChanged, GetCurrentProcessId(), GetCurrentThreadId(), WINEVENT_OUTOFCONTEXT);
     }
     ~Win32Driver() override
     {
+        UnhookWinEvent(valueHook);
+        if (com)
+            CoUninitialize();
         UnhookWindowsHookEx(hook);
         current = nullptr;
     }
@@ -273,8 +394,50 @@ public:
         m_runtime.showMessage(&program.main.window(), text);
     }
     orvanel::platform::Runtime &runtime() override { return m_runtime; }
+    std::vector<Reading> readings(const std::string &form, const std::string &control) override
+    {
+        HWND c = handle(form, control);
+        if (!c)
+            return {};
+        return { oleaccReading(c), proxyReading(c) };
+    }
 
 private:
+    // A value change of a control, heard as a screen reader hears it: the
+    // value read from the object that the event names.
+    static void CALLBACK valueChanged(
+        HWINEVENTHOOK, DWORD, HWND hwnd, LONG object, LONG child, DWORD, DWORD)
+    {
+        if (current)
+            current->heard(hwnd, object, child);
+    }
+    void heard(HWND hwnd, LONG object, LONG child)
+    {
+        std::string control;
+        for (const Win32Window *w : m_runtime.windows()) {
+            if (!w->nameOf(hwnd).empty())
+                control = std::string(w->name()) + "." + std::string(w->nameOf(hwnd));
+        }
+        if (control.empty())
+            return;
+        IAccessible *source = nullptr;
+        VARIANT item;
+        VariantInit(&item);
+        std::string value;
+        if (SUCCEEDED(AccessibleObjectFromEvent(
+                hwnd, static_cast<DWORD>(object), static_cast<DWORD>(child), &source, &item))) {
+            BSTR text = nullptr;
+            if (SUCCEEDED(source->get_accValue(item, &text)))
+                value = bstrText(text);
+            SysFreeString(text);
+            VariantClear(&item);
+            source->Release();
+        } else {
+            ADD_FAILURE() << "AccessibleObjectFromEvent failed for " << control;
+        }
+        announcements.push_back({ control, value });
+    }
+
     struct Search {
         std::wstring cls;
         int found = 0;
@@ -451,6 +614,8 @@ private:
     Win32Runtime m_runtime;
     orvanel::Program program;
     HHOOK hook = nullptr;
+    HWINEVENTHOOK valueHook = nullptr;
+    bool com = false;
     HWND answered = nullptr;
     std::vector<WPARAM> menuKeys;
     HWND menuOwner = nullptr;
