@@ -627,6 +627,15 @@ LRESULT Win32Window::handleMessage(UINT message, WPARAM wParam, LPARAM lParam)
                 SetFocus(focus);
         }
         return 0;
+    case DM_GETDEFID: {
+        // Enter presses the default button, which the dialog manager asks
+        // for here: the push button with the focus, if one has it. No button
+        // is the default otherwise, so Enter in a text box runs nothing.
+        const Control *c = find(GetFocus());
+        if (c && c->description->kind == ControlKind::PushButton)
+            return MAKELRESULT(c->id, DC_HASDEFID);
+        return 0;
+    }
     case WM_CTLCOLORSTATIC: {
         const Control *c = find(reinterpret_cast<HWND>(lParam));
         if (c && c->description->textColour) {

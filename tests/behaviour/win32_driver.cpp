@@ -664,4 +664,61 @@ TEST(Win32Start, AWindowTheSystemRefusesIsToldAndEndsTheProgram)
     EXPECT_NE(text.find("\"frmorvix\""), std::string::npos) << text;
 }
 
+namespace {
+
+struct EnterCase {
+    const char *name;
+    std::function<void(Driver &)> reach; // brings the focus there
+    const char *focus; // "form.control"
+    std::function<bool(Driver &)> pressed; // what the press did
+    bool presses;
+};
+
+} // namespace
+
+// Enter presses the push button that has the focus, in every window, as in a
+// dialog box; from a text box it presses nothing, even once a button has had
+// the focus.
+TEST(Win32Keys, EnterPressesTheFocusedButtonAndNothingElse)
+{
+    const auto inputs = [](Driver &d) {
+        d.type("txtSB", "50");
+        d.type("txtcharlvl", "80");
+    };
+    const auto computed = [](Driver &d) { return d.text("frmorvix", "txtmax") == "255"; };
+    const EnterCase cases[] = {
+        { "a freshly opened Help window", [](Driver &d) { d.choose("helpa"); }, "frmhelp.cmdclose",
+            [](Driver &d) { return !d.visible("frmhelp"); }, true },
+        { "a freshly opened About window", [](Driver &d) { d.choose("bout"); }, "frmabout.Command1",
+            [](Driver &d) { return !d.visible("frmabout"); }, true },
+        { "Continue reached by Tab",
+            [&](Driver &d) {
+                inputs(d);
+                d.press(Key::Tab);
+            },
+            "frmorvix.cmdcontinue", computed, true },
+        { "a box after Continue had the focus",
+            [&](Driver &d) {
+                inputs(d);
+                d.press(Key::Tab);
+                d.type("txtSB", "");
+            },
+            "frmorvix.txtSB", computed, false },
+    };
+    for (const EnterCase &c : cases) {
+        for (Key key : { Key::Return, Key::Enter }) {
+            const std::unique_ptr<Driver> program = startProgram();
+            program->showMain();
+            c.reach(*program);
+            ASSERT_TRUE(program->waitFor([&] { return program->focus() == c.focus; }, 2000))
+                << c.name << ": the focus is in " << program->focus();
+            program->press(key);
+            program->waitFor([&] { return c.pressed(*program); }, c.presses ? 2000 : 200);
+            EXPECT_EQ(c.pressed(*program), c.presses)
+                << c.name << (key == Key::Enter ? ", keypad Enter" : ", Enter");
+            EXPECT_TRUE(program->messages.empty()) << c.name;
+        }
+    }
+}
+
 } // namespace behaviour
