@@ -674,6 +674,64 @@ struct EnterCase {
     bool presses;
 };
 
+// Every child window of a form's window.
+std::vector<HWND> childrenOf(const std::string &form)
+{
+    std::vector<HWND> children;
+    HWND top = FindWindowW(orvanel::platform::win32::toWide("Orvanel." + form).c_str(), nullptr);
+    for (HWND c = top ? GetWindow(top, GW_CHILD) : nullptr; c; c = GetWindow(c, GW_HWNDNEXT))
+        children.push_back(c);
+    return children;
+}
+
+// WM_DPICHANGED with the rectangle Windows suggests: the window's own, scaled.
+void moveToDpi(const std::string &form, int from, int to)
+{
+    HWND hwnd = FindWindowW(orvanel::platform::win32::toWide("Orvanel." + form).c_str(), nullptr);
+    RECT r;
+    GetWindowRect(hwnd, &r);
+    RECT suggested { r.left, r.top, r.left + MulDiv(r.right - r.left, to, from),
+        r.top + MulDiv(r.bottom - r.top, to, from) };
+    SendMessageW(hwnd, 0x02E0, MAKEWPARAM(to, to), reinterpret_cast<LPARAM>(&suggested));
+}
+
+// How often a label overlaps a text box or a push button, and how many labels
+// have a window region other than their rectangle without those controls.
+std::pair<int, int> labelShapes(const std::string &form)
+{
+    int overlaps = 0;
+    int misshapen = 0;
+    const std::vector<HWND> children = childrenOf(form);
+    for (HWND label : children) {
+        if (!isClass(label, L"Static"))
+            continue;
+        RECT own;
+        GetWindowRect(label, &own);
+        HRGN wanted = CreateRectRgn(0, 0, own.right - own.left, own.bottom - own.top);
+        for (HWND other : children) {
+            const LONG_PTR type = GetWindowLongPtrW(other, GWL_STYLE) & BS_TYPEMASK;
+            RECT r;
+            RECT overlap;
+            GetWindowRect(other, &r);
+            if (!(isClass(other, L"Edit") || (isClass(other, L"Button") && type != BS_GROUPBOX))
+                || !IntersectRect(&overlap, &own, &r))
+                continue;
+            ++overlaps;
+            OffsetRect(&r, -own.left, -own.top);
+            HRGN hole = CreateRectRgnIndirect(&r);
+            CombineRgn(wanted, wanted, hole, RGN_DIFF);
+            DeleteObject(hole);
+        }
+        HRGN shape = CreateRectRgn(0, 0, 0, 0);
+        if (GetWindowRgn(label, shape) == ERROR)
+            SetRectRgn(shape, 0, 0, own.right - own.left, own.bottom - own.top);
+        misshapen += EqualRgn(shape, wanted) ? 0 : 1;
+        DeleteObject(shape);
+        DeleteObject(wanted);
+    }
+    return { overlaps, misshapen };
+}
+
 } // namespace
 
 // Enter presses the push button that has the focus, in every window, as in a
@@ -717,6 +775,29 @@ TEST(Win32Keys, EnterPressesTheFocusedButtonAndNothingElse)
             EXPECT_EQ(c.pressed(*program), c.presses)
                 << c.name << (key == Key::Enter ? ", keypad Enter" : ", Enter");
             EXPECT_TRUE(program->messages.empty()) << c.name;
+        }
+    }
+}
+
+// A label that overlaps a text box or a push button leaves it out of its
+// window region, at any DPI: it neither hides the other nor draws on it, and
+// shows all the rest of itself.
+TEST(Win32Labels, EachLabelLeavesOutTheBoxesAndButtonsItOverlapsAtAnyDpi)
+{
+    const std::unique_ptr<Driver> program = startProgram();
+    program->showMain();
+    program->choose("helpa");
+    program->choose("bout");
+    for (const char *form : { "frmorvix", "frmhelp", "frmabout" }) {
+        for (const auto &[from, to] : { std::pair { 96, 96 }, { 96, 144 }, { 144, 96 } }) {
+            if (from != to)
+                moveToDpi(form, from, to);
+            program->waitFor([] { return false; }, 50);
+            const auto [overlaps, misshapen] = labelShapes(form);
+            EXPECT_EQ(misshapen, 0) << form << " at " << to << " dpi";
+            if (std::string(form) != "frmabout") {
+                EXPECT_GT(overlaps, 0) << form << " at " << to << " dpi";
+            }
         }
     }
 }
