@@ -126,6 +126,46 @@ TEST_F(Accessibility, EveryControlIsReadWithTheNameAndRoleOfItsDescription)
     }
 }
 
+// Shift+Tab visits the controls that take the focus in each window, in their
+// tab order backwards, from the first round to it.
+TEST_F(Accessibility, ShiftTabVisitsTheControlsThatTakeTheFocusBackwards)
+{
+    for (const ProgramWindow &window : programWindows()) {
+        if (window.entry)
+            program->choose(window.entry);
+        std::vector<const ControlDescription *> focusable;
+        for (const ControlDescription &c : window.form.controls) {
+            if (c.kind == ControlKind::TextBox || c.kind == ControlKind::PushButton)
+                focusable.push_back(&c);
+        }
+        std::stable_sort(focusable.begin(), focusable.end(),
+            [](const ControlDescription *a, const ControlDescription *b) {
+                return a->tabIndex < b->tabIndex;
+            });
+        ASSERT_FALSE(focusable.empty()) << window.form.name;
+        const auto named
+            = [&](const ControlDescription *c) { return window.form.name + "." + c->name; };
+        ASSERT_TRUE(
+            program->waitFor([&] { return program->focus() == named(focusable.front()); }, 2000))
+            << window.form.name << ": the focus is in " << program->focus();
+        for (std::size_t i = focusable.size(); i-- > 0;) {
+            program->pressShiftTab();
+            EXPECT_EQ(program->focus(), named(focusable[i]));
+        }
+    }
+}
+
+// The menus open by their access keys, and their entries are chosen by theirs.
+TEST_F(Accessibility, AccessKeysChooseFileClear)
+{
+    program->type("txtSB", "50");
+    program->type("txtcharlvl", "80");
+    EXPECT_TRUE(program->chooseByAccessKeys("frmorvix", "fc"));
+    for (const char *box : { "txtSB", "txtcharlvl", "txtmax" })
+        EXPECT_EQ(program->text("frmorvix", box), "") << box;
+    EXPECT_EQ(program->focus(), "frmorvix.txtSB");
+}
+
 // What the main window's handlers write into its boxes: each write into a box
 // whose description says so is told to screen readers, with the new value.
 struct Writing {

@@ -126,6 +126,14 @@ public:
     };
     // Every announcement so far, in order.
     std::vector<Announcement> announcements;
+
+    // Shift+Tab to the control with the focus in the active window.
+    virtual void pressShiftTab() = 0;
+    // Chooses an entry of a form's menu bar by access keys, as a user types
+    // them: Alt with the first letter, which opens that menu, then the other
+    // letters in the menus it opens. True when the choice reached the window
+    // as a command.
+    virtual bool chooseByAccessKeys(const std::string &form, const std::string &letters) = 0;
 };
 
 // A fresh program on the runtime under test.

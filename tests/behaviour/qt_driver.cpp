@@ -28,6 +28,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cctype>
+
 namespace behaviour {
 namespace {
 
@@ -279,6 +281,40 @@ public:
             reading.role = roleOf(object->role());
         }
         return { reading };
+    }
+    void pressShiftTab() override
+    {
+        QWidget *target = QApplication::focusWidget();
+        if (!target)
+            target = QApplication::activeWindow();
+        ASSERT_TRUE(target);
+        QTest::keyClick(target, Qt::Key_Tab, Qt::ShiftModifier);
+    }
+    bool chooseByAccessKeys(const std::string &form, const std::string &letters) override
+    {
+        // Alt with the menu's letter opens it from the menu bar; each letter
+        // after it goes to the menu open then.
+        QtWindow *w = window(form);
+        bool triggered = false;
+        const QList<QAction *> actions = w->findChildren<QAction *>();
+        for (QAction *action : actions)
+            QObject::connect(action, &QAction::triggered, this, [&] { triggered = true; });
+        const auto key = [](char c) {
+            return Qt::Key(Qt::Key_A + (std::toupper(static_cast<unsigned char>(c)) - 'A'));
+        };
+        QTest::keyClick(w, key(letters.at(0)), Qt::AltModifier);
+        for (char c : letters.substr(1)) {
+            if (!QTest::qWaitFor([] { return QApplication::activePopupWidget() != nullptr; })) {
+                ADD_FAILURE() << "no menu open before " << c;
+                break;
+            }
+            QTest::keyClick(QApplication::activePopupWidget(), key(c));
+        }
+        for (QAction *action : actions)
+            action->disconnect(this);
+        while (QWidget *popup = QApplication::activePopupWidget())
+            popup->close();
+        return triggered;
     }
 
 protected:

@@ -17,6 +17,7 @@
 #include <oleacc.h>
 
 #include <algorithm>
+#include <cctype>
 #include <chrono>
 #include <cstdlib>
 
@@ -400,6 +401,39 @@ public:
         if (!c)
             return {};
         return { oleaccReading(c), proxyReading(c) };
+    }
+    void pressShiftTab() override
+    {
+        // The dialog manager reads Shift's state as the Tab key goes down.
+        BYTE keys[256];
+        GetKeyboardState(keys);
+        keys[VK_SHIFT] |= 0x80;
+        SetKeyboardState(keys);
+        stroke(VK_TAB);
+        keys[VK_SHIFT] &= 0x7f;
+        SetKeyboardState(keys);
+    }
+    bool chooseByAccessKeys(const std::string &form, const std::string &letters) override
+    {
+        // Alt with the menu's letter enters the system's menu loop, which
+        // takes the entries' letters as it waits for keys.
+        menuKeys.clear();
+        for (char c : letters.substr(1))
+            menuKeys.push_back(static_cast<WPARAM>(std::toupper(static_cast<unsigned char>(c))));
+        menuOwner = window(form)->handle();
+        menuEscapes = 0;
+        menuCommands = 0;
+        HHOOK idle = SetWindowsHookExW(WH_CALLWNDPROC, menuIdleHook, nullptr, GetCurrentThreadId());
+        const LPARAM alt = LPARAM(1) << 29;
+        const auto first = static_cast<unsigned char>(letters.at(0));
+        send(WM_SYSKEYDOWN, VK_MENU, 1 | alt);
+        send(WM_SYSKEYDOWN, static_cast<WPARAM>(std::toupper(first)), 1 | alt);
+        send(WM_SYSCHAR, static_cast<WPARAM>(std::tolower(first)), 1 | alt);
+        send(WM_SYSKEYUP, static_cast<WPARAM>(std::toupper(first)), 1 | alt | (LPARAM(3) << 30));
+        send(WM_KEYUP, VK_MENU, 1 | (LPARAM(3) << 30));
+        UnhookWindowsHookEx(idle);
+        pump();
+        return menuCommands > 0;
     }
 
 private:
