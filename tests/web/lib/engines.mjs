@@ -12,6 +12,8 @@
 //   screenshot(path)          a PNG of the viewport
 //   errors                    what the page reported as an error
 //   close()
+//   accessible(form, control) { role, name } in the accessibility tree, where
+//                             the engine's driver can read it (Chromium)
 //
 // Chromium is driven by Playwright (the page its test runner gives), Firefox by
 // puppeteer-core over WebDriver BiDi, WebKitGTK's MiniBrowser by
@@ -68,6 +70,23 @@ export class PlaywrightEngine {
   }
   screenshot(path) {
     return this.page.screenshot({ path });
+  }
+  // The role and name a control has in Chromium's accessibility tree, which
+  // screen readers read.
+  async accessible(form, control) {
+    const cdp = await this.page.context().newCDPSession(this.page);
+    try {
+      const { result } = await cdp.send('Runtime.evaluate', {
+        expression: `document.getElementById(${JSON.stringify(form)}).shadowRoot.getElementById(${JSON.stringify(control)})`,
+      });
+      const { nodes } = await cdp.send('Accessibility.getPartialAXTree', {
+        objectId: result.objectId,
+        fetchRelatives: false,
+      });
+      return { role: nodes[0]?.role?.value, name: nodes[0]?.name?.value };
+    } finally {
+      await cdp.detach();
+    }
   }
   close() {}
 }
