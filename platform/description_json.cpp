@@ -1,15 +1,43 @@
 #include "platform/description_json.h"
 
 #include <array>
-#include <clocale>
+#include <charconv>
 #include <cmath>
-#include <cstdio>
-#include <cstdlib>
+#include <cstddef>
 
 namespace orvanel::platform::json {
 
+namespace {
+
+std::string integerText(long long value)
+{
+    std::array<char, 24> digits {};
+    const auto end = std::to_chars(digits.data(), digits.data() + digits.size(), value).ptr;
+    return std::string(digits.data(), end);
+}
+
+// A whole number of units of the decimals'th decimal place, as a decimal.
+std::string fixed(long long units, int decimals)
+{
+    std::string digits = integerText(units < 0 ? -units : units);
+    if (decimals == 0)
+        return (units < 0 ? "-" : "") + digits;
+    const auto places = static_cast<std::size_t>(decimals);
+    if (digits.size() <= places)
+        digits.insert(0, places + 1 - digits.size(), '0');
+    digits.insert(digits.size() - places, 1, '.');
+    while (digits.back() == '0')
+        digits.pop_back();
+    if (digits.back() == '.')
+        digits.pop_back();
+    return (units < 0 ? "-" : "") + digits;
+}
+
+} // namespace
+
 std::string quoted(std::string_view text)
 {
+    static constexpr std::string_view hex = "0123456789abcdef";
     std::string out = "\"";
     for (const char c : text) {
         const auto byte = static_cast<unsigned char>(c);
@@ -17,9 +45,9 @@ std::string quoted(std::string_view text)
             out += '\\';
             out += c;
         } else if (byte < 0x20) {
-            std::array<char, 7> escape {};
-            std::snprintf(escape.data(), escape.size(), "\\u%04x", byte);
-            out += escape.data();
+            out += "\\u00";
+            out += hex[byte >> 4];
+            out += hex[byte & 0xF];
         } else {
             out += c;
         }
@@ -31,35 +59,55 @@ std::string number(double value)
 {
     if (!std::isfinite(value))
         return "null";
-    // The fewest significant digits that read back as the value; printf and
-    // strtod agree on the decimal point, which JSON always writes as ".".
-    std::array<char, 32> digits {};
-    for (int precision = 1; precision <= 17; ++precision) {
-        std::snprintf(digits.data(), digits.size(), "%.*g", precision, value);
-        if (std::strtod(digits.data(), nullptr) == value)
+    // Powers of ten up to 10^22 are exact doubles, and so is every whole
+    // number below 2^53: such a quotient reads back as the value exactly when
+    // the decimal it stands for does.
+    constexpr double wholeLimit = 9007199254740992.0;
+    double scale = 1;
+    for (int decimals = 0; decimals <= 17; ++decimals, scale *= 10) {
+        const double units = value * scale;
+        if (std::fabs(units) >= wholeLimit)
             break;
+        if (units == std::trunc(units) && units / scale == value)
+            return fixed(static_cast<long long>(units), decimals);
     }
-    std::string out(digits.data());
-    const char point = *std::localeconv()->decimal_point;
-    for (char &c : out) {
-        if (c == point)
-            c = '.';
+    // 17 digits: the magnitude brought between 10^16 and 10^17 by powers of
+    // ten, each step rounded, so that the last digits may be off.
+    double magnitude = std::fabs(value);
+    int exponent = 16;
+    for (; magnitude >= 1e38; exponent += 22)
+        magnitude /= 1e22;
+    for (; magnitude < 1e-6; exponent -= 22)
+        magnitude *= 1e22;
+    for (; magnitude >= 1e17; ++exponent)
+        magnitude /= 10;
+    for (; magnitude < 1e16; --exponent)
+        magnitude *= 10;
+    auto leading = static_cast<long long>(magnitude + 0.5);
+    if (leading >= 100000000000000000LL) {
+        leading = (leading + 5) / 10;
+        ++exponent;
     }
-    return out;
+    // Rounding must not carry the largest doubles past what a double holds.
+    constexpr long long largest = 17976931348623157LL; // of 1.7976931348623157e308
+    if (exponent == 308 && leading > largest)
+        leading = largest;
+    return fixed(value < 0 ? -leading : leading, 16) + "e" + integerText(exponent);
 }
 
-Object &Object::add(std::string_view key, std::string value)
+Object &Object::add(std::string_view key, std::string_view value)
 {
-    m_members.emplace_back(std::string(key), std::move(value));
+    if (m_text.size() > 1)
+        m_text += ", ";
+    m_text += quoted(key);
+    m_text += ": ";
+    m_text += value;
     return *this;
 }
 
-std::string Object::str() const
+Object &Object::integer(std::string_view key, long long value)
 {
-    std::string out = "{";
-    for (std::size_t i = 0; i < m_members.size(); ++i)
-        out += (i ? ", " : "") + quoted(m_members[i].first) + ": " + m_members[i].second;
-    return out + "}";
+    return add(key, integerText(value));
 }
 
 std::string_view kindName(ControlKind kind)

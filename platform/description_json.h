@@ -9,8 +9,6 @@
 #include <array>
 #include <string>
 #include <string_view>
-#include <utility>
-#include <vector>
 
 namespace orvanel::platform::json {
 
@@ -18,25 +16,26 @@ namespace orvanel::platform::json {
 // included); other bytes, UTF-8 included, as they are.
 std::string quoted(std::string_view text);
 
-// The shortest text that reads back as the same double; null for a value
-// JSON cannot hold.
+// A number as JSON writes it: in fixed notation with the fewest decimals that
+// read back as the same double, where the value has such a form with at most
+// 17 decimals and fewer than 2^53 units of its last one (the values of a
+// description do); any other finite value with 17 digits and an exponent, the
+// last digits possibly off by rounding but never past the largest double; null
+// for a value JSON cannot hold.
 std::string number(double value);
 
 // Members of one JSON object, written in the order they are added.
 class Object {
 public:
-    Object &add(std::string_view key, std::string value);
+    Object &add(std::string_view key, std::string_view value);
     Object &text(std::string_view key, std::string_view value) { return add(key, quoted(value)); }
-    Object &integer(std::string_view key, long long value)
-    {
-        return add(key, std::to_string(value));
-    }
+    Object &integer(std::string_view key, long long value);
     Object &boolean(std::string_view key, bool value) { return add(key, value ? "true" : "false"); }
 
-    std::string str() const;
+    std::string str() const { return m_text + "}"; }
 
 private:
-    std::vector<std::pair<std::string, std::string>> m_members;
+    std::string m_text = "{";
 };
 
 // A JSON array of the items, each written by write, one to a line.
