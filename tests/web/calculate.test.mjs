@@ -122,3 +122,28 @@ test('while a box is up no window takes input', async ({ app }) => {
   await expect(app.window('frmorvix')).toBeVisible();
   await expect(app.main('mnufile')).toHaveAttribute('aria-expanded', 'false');
 });
+
+// A text reaches the calculation whole: a NUL inside it is a character of the
+// text, as on the desktop, not its end.
+const withNul = [
+  { block: '5\u0000x', level: '80', message: 'BlockNotANumber' },
+  { block: '50\u0000', level: '80', message: 'BlockNotANumber' },
+  { block: '\u0000', level: '80', message: 'BlockNotANumber' },
+  { block: '50', level: '8\u00000', message: 'LevelNotANumber' },
+  { block: '50', level: '\u0000', message: 'LevelNotANumber' },
+];
+for (const c of withNul) {
+  test(`${JSON.stringify(c.block)} and ${JSON.stringify(c.level)} are read whole`, async ({ app }) => {
+    await app.type('txtmax', '7');
+    for (const [name, text] of [
+      ['txtSB', c.block],
+      ['txtcharlvl', c.level],
+    ])
+      await app.main(name).evaluate((box, value) => (box.value = value), text);
+    await app.main('cmdcontinue').click();
+    await expect(app.boxText).toHaveText(messages[c.message]);
+    await app.answer('Enter');
+    await expect(app.box).toHaveJSProperty('open', false);
+    expect(await app.values()).toEqual({ txtSB: c.block, txtcharlvl: c.level, txtmax: '7' });
+  });
+}
