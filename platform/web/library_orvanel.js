@@ -767,6 +767,11 @@ var LibraryOrvanel = {
   orvanel_web_start__deps: ['$Orvanel'],
   orvanel_web_start: function(json, length) {
     var start = JSON.parse(Orvanel.text(json, length));
+    var unknown = start.controlKinds.filter(
+        (kind) => !Object.prototype.hasOwnProperty.call(Orvanel.builders, kind));
+    if (unknown.length) {
+      throw new Error('the page cannot build controls of the kinds ' + unknown.join(', '));
+    }
     Orvanel.twipsPerPixel = start.twipsPerPixel;
     Orvanel.events = start.events;
     document.getElementById('msgbox-title').textContent = start.applicationTitle;
