@@ -10,6 +10,14 @@
 // container, repeats a name or asks for a shortcut no runtime can bind is
 // refused then, and so is a handler that asks for a control the window lacks.
 // A running program holds only handles that are known to be good.
+//
+// Failures are C++ exceptions on every runtime, the browser's included: a
+// refusal (DescriptionError) or a window the system cannot make
+// (WindowSystemError) is thrown while the windows are made, before run().
+// runProgram catches it, tells it in a message box that waits for OK like any
+// other, and returns 1. In the browser, where returning from main does not end
+// the page, the run then ends through the page's one ending, which says the
+// same text; a failure that escapes a handler there ends the run the same way.
 
 #include "platform/form_description.h"
 
@@ -148,10 +156,13 @@ public:
     virtual void showMessage(Window *owner, std::string_view text) = 0;
 
     // Ends the program at once: every window closes, hidden ones included, no
-    // further event reaches a handler, and run() returns 0.
+    // further event reaches a handler, and run() returns 0 (in the browser the
+    // page says that the program has ended).
     virtual void endProgram() = 0;
 
-    // Delivers the user's events until the program ends; returns its exit status.
+    // Delivers the user's events until the program ends; returns its exit
+    // status. In the browser, whose page runs the events, it hands the page
+    // over and does not return: the program stays on the heap until it ends.
     virtual int run() = 0;
 };
 

@@ -24,10 +24,13 @@ packages=(
     fonts-wine fonts-ocr-a fonts-blankenburg fonts-dejavu-core
 )
 # What only the tests use: validators, packaging tools, the Windows resource
-# compiler, clang for fuzzing, Google Benchmark, and XCB for the start-up timer.
+# compiler, clang for fuzzing, Google Benchmark, XCB for the start-up timer,
+# and a D-Bus session with the accessibility bus for the Qt windows as screen
+# readers read them.
 test_packages=(
     desktop-file-utils appstream dpkg-dev file binutils-mingw-w64-x86-64
     clang libclang-rt-14-dev libbenchmark-dev clang-format libxcb1-dev
+    dbus-daemon at-spi2-core
 )
 # What the Windows builds use: the MinGW-w64 cross compilers with posix
 # threads, GoogleTest's sources, and NSIS and zip for the packages; then Wine

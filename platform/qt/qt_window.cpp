@@ -4,6 +4,7 @@
 #include "platform/qt/qt_text.h"
 
 #include <QAbstractButton>
+#include <QAccessible>
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
@@ -106,7 +107,14 @@ std::string QtWindow::text(std::size_t control) const
 
 void QtWindow::setText(std::size_t control, std::string_view text)
 {
-    static_cast<QLineEdit *>(widget(control))->setText(toQString(text));
+    auto *box = static_cast<QLineEdit *>(widget(control));
+    box->setText(toQString(text));
+    // Screen readers are told of the new value of a box that holds a result,
+    // wherever the focus is; the focus stays where it is.
+    if (description().controls[control].announced) {
+        QAccessibleValueChangeEvent change(box, box->text());
+        QAccessible::updateAccessibility(&change);
+    }
 }
 
 void QtWindow::setFocus(std::size_t control)

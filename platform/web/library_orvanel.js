@@ -1,8 +1,9 @@
 // The page side of the web runtime: the program's windows as elements of the
 // page, each in a shadow root of its own on a host whose id is the window's
 // name, so that the controls keep their names as ids; the menus as WAI-ARIA
-// menu bars; the one message box; and the end of the program. web_page.h says
-// what each function does for the program.
+// menu bars; the one message box; the live region that says the results; and
+// the one ending of the program, however it stops. web_page.h says what each
+// function does for the program.
 
 var LibraryOrvanel = {
   $Orvanel__deps: ['$Asyncify', 'malloc'],
@@ -16,17 +17,61 @@ var LibraryOrvanel = {
     cascade: 0, // windows placed where a new window goes so far
     active: null,
     sheet: null,
-    listening: null,
+    listening: null, // ends every listener of this run
     resting: null, // where the mouse rests under a menu a key opened
+    events: {}, // the program's number of each event, by name
     pageFamilies: [], // the faces of menus and title bars
+    decoder: null, // reads the program's UTF-8
+    announcing: 0, // the timer that fills the live region
+    // Milliseconds between emptying the live region and saying the next
+    // result, so that screen readers hear a result equal to the last one.
+    announceDelay: 100,
 
     // The windows' stylesheet is built in, one sheet that every window's
     // shadow root adopts. Every face starts loading now; the program starts
     // at once, and is ready once the faces its shown windows draw are loaded.
+    // The page reaches this run's ending through the module; an abort goes
+    // through it, and so does whatever stops main other than its exit, which
+    // the runtime hands to quit_ and would otherwise drop.
     prepare: function() {
+      Orvanel.listening = new AbortController();
+      Orvanel.decoder = new TextDecoder();
+      Module['end'] = (failure) => Orvanel.end(failure ? String(failure) : null);
+      Module['onAbort'] = (what) => Orvanel.end('Aborted(' + what + ')');
+      var quit = quit_;
+      quit_ = (status, toThrow) => {
+        if (!(toThrow instanceof ExitStatus)) Orvanel.fail(toThrow);
+        quit(status, toThrow);
+      };
       Orvanel.sheet = new CSSStyleSheet();
       Orvanel.sheet.replaceSync(orvanelWindowStyle);
       document.fonts.forEach((face) => face.load().catch(() => null));
+    },
+
+    // Every listener of the run is added here: each ends with the run, or
+    // earlier with the signal given, and a failure in one ends the run.
+    listen: function(target, type, handler, options) {
+      var settings = Object.assign({signal: Orvanel.listening.signal}, options);
+      target.addEventListener(type, (event) => {
+        try {
+          handler(event);
+        } catch (failure) {
+          Orvanel.fail(failure);
+        }
+      }, settings);
+    },
+
+    // Listeners that end before the run does, with abort(), or with the run.
+    scope: function() {
+      var scope = new AbortController();
+      Orvanel.listening.signal.addEventListener('abort', () => scope.abort(),
+                                                {signal: scope.signal});
+      return scope;
+    },
+
+    // A text of the program's memory, of that many bytes of UTF-8.
+    text: function(pointer, length) {
+      return Orvanel.decoder.decode(HEAPU8.subarray(pointer, pointer + length));
     },
 
     // The faces a window draws, by family.
@@ -79,28 +124,31 @@ var LibraryOrvanel = {
       return text.split('&&').map((part) => part.replace(/&/g, '')).join('&');
     },
 
-    // What happens on the page is handed to the program one event at a time.
-    // While a handler waits in the message box, every other event is dropped:
-    // Asyncify can hold one waiting call only.
-    dispatch: function(w, event, index) {
+    // What happens on the page is handed to the program one event at a time,
+    // by the event's name. While a handler waits in the message box, every
+    // other event is dropped: Asyncify can hold one waiting call only. The
+    // call settles once the handler has finished, after any message boxes.
+    dispatch: function(w, name, index) {
       if (Orvanel.busy || Orvanel.ended) return;
+      if (!Object.prototype.hasOwnProperty.call(Orvanel.events, name)) {
+        throw new Error('the program knows no event "' + name + '"');
+      }
       Orvanel.busy = true;
+      var handled;
       try {
-        _orvanel_web_event(w.number, event, index);
+        handled = ccall('orvanel_web_event', null, ['number', 'number', 'number'],
+                        [w.number, Orvanel.events[name], index], {async: true});
       } catch (failure) {
-        Orvanel.busy = false;
-        throw failure;
+        Orvanel.fail(failure);
+        return;
       }
-      if (Asyncify.currData) {
-        Asyncify.whenDone().then(() => { Orvanel.busy = false; }, Orvanel.fail);
-      } else {
-        Orvanel.busy = false;
-      }
+      handled.then(() => { Orvanel.busy = false; }, Orvanel.fail);
     },
 
     fail: function(failure) {
-      Orvanel.end();
-      if (Module['failed']) Module['failed'](failure);
+      if (Orvanel.ended) return;
+      console.warn('Orvanel stopped on an error:', failure);
+      Orvanel.end(failure instanceof Error ? failure.message : String(failure));
     },
 
     // Windows on the page's desktop.
@@ -393,7 +441,7 @@ var LibraryOrvanel = {
         Orvanel.openMenu(w, entry, 'first');
       } else if (entry.enabled) {
         Orvanel.closeMenus(w, true);
-        Orvanel.dispatch(w, 1, entry.number);
+        Orvanel.dispatch(w, 'menuChoice', entry.number);
       }
     },
 
@@ -493,8 +541,8 @@ var LibraryOrvanel = {
       return event.code === 'Tab' || event.key === 'Tab';
     },
 
-    // The number of a function key, F1 to F24; 0 for any other key.
-    functionKey: function(event) {
+    // The number of the function key pressed, F1 to F24; 0 for any other key.
+    pressedFunctionKey: function(event) {
       var named = /^F([0-9]+)$/.exec(event.code) || /^F([0-9]+)$/.exec(event.key);
       return named ? Number(named[1]) : 0;
     },
@@ -513,7 +561,7 @@ var LibraryOrvanel = {
     windowKey: function(w, event) {
       if (Orvanel.busy || Orvanel.ended) return;
       var tab = Orvanel.isTab(event);
-      var number = Orvanel.functionKey(event);
+      var number = Orvanel.pressedFunctionKey(event);
       var entry = Orvanel.entryOf(w, event.target);
       if (entry && !tab && !number && Orvanel.menuKey(w, entry, event)) {
         event.preventDefault();
@@ -524,7 +572,7 @@ var LibraryOrvanel = {
         if (shortcut) {
           event.preventDefault();
           Orvanel.closeMenus(w, true);
-          Orvanel.dispatch(w, 1, shortcut.number);
+          Orvanel.dispatch(w, 'menuChoice', shortcut.number);
           return;
         }
         if (number === 10 && w.topEntries.length) {
@@ -559,7 +607,7 @@ var LibraryOrvanel = {
     // front window when the focus is on none.
     pageKey: function(event) {
       if (Orvanel.busy || Orvanel.ended || event.defaultPrevented) return;
-      if (Orvanel.functionKey(event) === 6 && !event.ctrlKey && !event.metaKey) {
+      if (Orvanel.pressedFunctionKey(event) === 6 && !event.ctrlKey && !event.metaKey) {
         event.preventDefault();
         Orvanel.cycleWindows(event.shiftKey);
       } else if (Orvanel.isTab(event) && !event.shiftKey) {
@@ -605,100 +653,294 @@ var LibraryOrvanel = {
       var startX = event.clientX - w.x;
       var startY = event.clientY - w.y;
       bar.setPointerCapture(event.pointerId);
-      var move = (e) => {
+      var dragging = Orvanel.scope();
+      var options = {signal: dragging.signal};
+      Orvanel.listen(bar, 'pointermove', (e) => {
         w.x = e.clientX - startX;
         w.y = e.clientY - startY;
         Orvanel.fit(w);
-      };
-      var stop = () => {
-        bar.removeEventListener('pointermove', move);
-        bar.removeEventListener('pointerup', stop);
-        bar.removeEventListener('pointercancel', stop);
-      };
-      bar.addEventListener('pointermove', move);
-      bar.addEventListener('pointerup', stop);
-      bar.addEventListener('pointercancel', stop);
+      }, options);
+      Orvanel.listen(bar, 'pointerup', () => dragging.abort(), options);
+      Orvanel.listen(bar, 'pointercancel', () => dragging.abort(), options);
     },
 
-    // The page's one message box. OK, Enter, Space and Escape close it; the
-    // handler that showed it then goes on.
+    // The page's one message box. OK, Enter, Space and Escape close it, and
+    // the handler that showed it goes on from the box's close event, however
+    // it closed: the browser may close it itself, on a second Escape.
     message: function(text, done) {
       var box = document.getElementById('msgbox');
       var ok = document.getElementById('msgbox-ok');
       document.getElementById('msgbox-text').textContent = text;
+      var open = Orvanel.scope();
+      var options = {signal: open.signal};
+      var close = (event) => {
+        event.preventDefault();
+        if (box.open) box.close();
+      };
+      Orvanel.listen(ok, 'click', close, options);
       // The focus stays on OK: Tab has nowhere else to go in the box, and a
       // press on its text or around it takes the focus nowhere.
-      var keys = (event) => {
+      Orvanel.listen(box, 'keydown', (event) => {
         if (Orvanel.isTab(event)) {
           event.preventDefault();
           ok.focus();
         } else if ((event.key === 'Enter' || event.key === ' ') && event.target !== ok) {
-          finish(event);
+          close(event);
         }
-      };
-      var press = (event) => {
+      }, options);
+      Orvanel.listen(box, 'mousedown', (event) => {
         if (event.target !== ok) event.preventDefault();
-      };
-      // However the box closes, the handler goes on once: the browser may
-      // also close it itself, on a second Escape.
-      var finished = false;
-      var finish = (event) => {
-        // The close event of the box before this one may come only now.
-        if (event && event.type === 'close' && box.open) return;
-        if (event && event.type !== 'close') event.preventDefault();
-        if (finished) return;
-        finished = true;
-        ok.removeEventListener('click', finish);
-        box.removeEventListener('cancel', finish);
-        box.removeEventListener('close', finish);
-        box.removeEventListener('keydown', keys);
-        box.removeEventListener('mousedown', press);
-        if (box.open) box.close();
+      }, options);
+      Orvanel.listen(box, 'close', () => {
+        open.abort();
         done();
-      };
-      ok.addEventListener('click', finish);
-      box.addEventListener('cancel', finish);
-      box.addEventListener('close', finish);
-      box.addEventListener('keydown', keys);
-      box.addEventListener('mousedown', press);
+      }, options);
       box.showModal();
       ok.focus();
     },
 
-    end: function() {
+    // The live region says each result that the program writes into a box
+    // whose writes are announced, with the words of the box's label; an empty
+    // text says nothing. The region is emptied first, so that a result equal
+    // to the last one is said again.
+    announce: function(text) {
+      var region = document.getElementById('announcer');
+      clearTimeout(Orvanel.announcing);
+      if (!region) return;
+      region.textContent = '';
+      if (!text) return;
+      Orvanel.announcing = setTimeout(() => {
+        if (!Orvanel.ended) region.textContent = text;
+      }, Orvanel.announceDelay);
+    },
+
+    // The one ending of a run, however the program stopped: File > Exit, the
+    // main window's close box, a failed start, an abort, an error in a handler
+    // or in these scripts, a rejected promise. The windows and every listener
+    // of the run leave the page, and the page is told, with the failure if
+    // there is one.
+    end: function(failure) {
       if (Orvanel.ended) return;
       Orvanel.ended = true;
-      if (Orvanel.listening) Orvanel.listening.abort();
+      Orvanel.listening.abort();
       Orvanel.windows.forEach((w) => { if (w) w.host.remove(); });
       Orvanel.windows = [];
+      Orvanel.active = null;
       var box = document.getElementById('msgbox');
       if (box && box.open) box.close();
-      if (Module['ended']) Module['ended']();
+      Orvanel.announce(null);
+      if (Module['ended']) Module['ended'](failure || null);
+    },
+
+    // The function key of a shortcut, 1 for "F1" to 12 for "F12"; 0 for none.
+    functionKey: function(shortcut) {
+      if (!shortcut) return 0;
+      var key = /^F([1-9]|1[0-2])$/.exec(shortcut);
+      if (!key) throw new Error('no function key "' + shortcut + '"');
+      return Number(key[1]);
+    },
+
+    // Each kind of control, by the name its description gives it, made in
+    // parent from its description c; the control is what the page keeps of it.
+    builders: {
+      label: function(w, c, parent, control) {
+        var element = Orvanel.element('div', 'label', parent);
+        element.textContent = c.text;
+        return element;
+      },
+      textBox: function(w, c, parent, control) {
+        var element = Orvanel.element('input', 'textbox', parent);
+        element.type = 'text';
+        element.value = c.text;
+        element.inputMode = 'decimal';
+        element.autocomplete = 'off';
+        element.setAttribute('autocorrect', 'off');
+        element.setAttribute('autocapitalize', 'off');
+        element.spellcheck = false;
+        if (c.accessibleName) element.setAttribute('aria-label', c.accessibleName);
+        control.focusable = true;
+        return element;
+      },
+      pushButton: function(w, c, parent, control) {
+        var element = Orvanel.element('button', 'push', parent);
+        element.type = 'button';
+        control.key = Orvanel.setAccessText(element, c.text);
+        if (control.key) element.setAttribute('aria-keyshortcuts', 'Alt+' + control.key.toUpperCase());
+        Orvanel.listen(element, 'click', () => Orvanel.dispatch(w, 'click', control.index));
+        control.focusable = true;
+        return element;
+      },
+      frame: function(w, c, parent, control) {
+        var element = Orvanel.element('fieldset', 'group', parent);
+        Orvanel.element('div', 'etch', element).setAttribute('aria-hidden', 'true');
+        Orvanel.element('legend', '', element).textContent = c.text;
+        return element;
+      },
+    },
+
+    // A control in the client area or in its frame, which is made before it.
+    control: function(w, index, c, face) {
+      if (!Object.prototype.hasOwnProperty.call(Orvanel.builders, c.kind)) {
+        throw new Error('window "' + w.host.id + '": no control of the kind "' + c.kind + '"');
+      }
+      var parent = c.container ? w.named[c.container].element : w.client;
+      var control = {
+        element: null, index: index, tabIndex: c.tabIndex, focusable: false, key: '',
+        announced: c.announced, label: c.accessibleName,
+      };
+      var element = Orvanel.builders[c.kind](w, c, parent, control);
+      element.id = c.name;
+      if (control.focusable) element.tabIndex = 0;
+      var style = element.style;
+      style.left = Orvanel.px(c.rect.left);
+      style.top = Orvanel.px(c.rect.top);
+      style.width = Orvanel.px(c.rect.width);
+      style.height = Orvanel.px(c.rect.height);
+      style.fontFamily = '"orvanel-' + face.file + '", sans-serif';
+      w.families.add(style.fontFamily);
+      style.fontWeight = face.emboldened ? 'bold' : 'normal';
+      style.fontSize = Orvanel.scaled(face.pixels);
+      var font = c.font || w.defaultFont;
+      if (font.underline) style.textDecoration = 'underline';
+      var colour = c.textColour;
+      if (colour) {
+        var rgb = (colour.red << 16) | (colour.green << 8) | colour.blue;
+        style.color = '#' + (0x1000000 + rgb).toString(16).slice(1);
+      }
+      control.element = element;
+      w.controls[index] = control;
+      w.named[c.name] = control;
+    },
+
+    // The menu bar's entries and the menus they open, numbered depth first in
+    // the order shown, as the program numbers them.
+    menuBar: function(w, entries) {
+      var number = 0;
+      var walk = (level, parentIndex) => level.forEach((entry) => {
+        var index = number++;
+        Orvanel.menuEntry(w, index, parentIndex, entry);
+        walk(entry.submenu, index);
+      });
+      walk(entries, -1);
+    },
+
+    menuEntry: function(w, index, parentIndex, description) {
+      var content = description.text;
+      var functionKey = Orvanel.functionKey(description.shortcut);
+      var enabled = description.enabled;
+      var opensMenu = description.submenu.length > 0;
+      var parentEntry = parentIndex >= 0 ? w.entries[parentIndex] : null;
+      var container;
+      if (!parentEntry) {
+        if (!w.menubar) {
+          w.menubar = Orvanel.element('div', 'menubar');
+          w.menubar.setAttribute('role', 'menubar');
+          w.menubar.setAttribute('aria-label', 'Menu bar');
+          w.frame.insertBefore(w.menubar, w.client);
+        }
+        container = w.menubar;
+      } else {
+        container = parentEntry.menu;
+      }
+      var wrapper = Orvanel.element('div', parentEntry ? 'entry' : 'entry top', container);
+      wrapper.setAttribute('role', 'none');
+      var item = Orvanel.element('div', 'item', wrapper);
+      item.setAttribute('role', 'menuitem');
+      item.tabIndex = -1;
+      item.dataset.entry = index;
+      var label = Orvanel.element('span', 'text', item);
+      var entry = {
+        number: index, parent: parentIndex, item: item, menu: null, children: [],
+        enabled: !!enabled, functionKey: functionKey, label: Orvanel.plainText(content),
+        key: Orvanel.setAccessText(label, content),
+      };
+      if (description.name) item.id = description.name;
+      if (!enabled) item.setAttribute('aria-disabled', 'true');
+      if (functionKey) {
+        item.setAttribute('aria-keyshortcuts', 'F' + functionKey);
+        var shown = Orvanel.element('span', 'shortcut', item);
+        shown.setAttribute('aria-hidden', 'true');
+        shown.textContent = 'F' + functionKey;
+      }
+      if (opensMenu) {
+        item.setAttribute('aria-haspopup', 'menu');
+        item.setAttribute('aria-expanded', 'false');
+        entry.menu = Orvanel.element('div', 'menu', wrapper);
+        entry.menu.setAttribute('role', 'menu');
+        entry.menu.setAttribute('aria-label', entry.label);
+        entry.menu.hidden = true;
+      }
+      w.entries[index] = entry;
+      if (parentEntry) parentEntry.children.push(entry);
+      else w.topEntries.push(entry);
+
+      Orvanel.listen(item, 'click', () => {
+        if (Orvanel.busy) return;
+        if (!parentEntry && entry.menu && !entry.menu.hidden) {
+          Orvanel.closeMenus(w, true);
+        } else if (!parentEntry) {
+          Orvanel.openMenu(w, entry, null);
+          item.focus();
+        } else {
+          Orvanel.choose(w, entry);
+        }
+      });
+      var pointed = (event) => {
+        if (Orvanel.busy || event.pointerType === 'touch' || Orvanel.pointerRests(event)) return;
+        if (!parentEntry) {
+          var open = Orvanel.openTop(w);
+          if (open && open !== entry) {
+            Orvanel.openMenu(w, entry, null);
+            item.focus();
+          }
+          return;
+        }
+        item.focus();
+        Orvanel.siblings(w, entry).forEach((other) => {
+          if (other !== entry) Orvanel.closeMenu(w, other);
+        });
+        if (entry.menu) Orvanel.openMenu(w, entry, null);
+      };
+      Orvanel.listen(item, 'pointerenter', pointed);
+      Orvanel.listen(item, 'pointermove', (event) => {
+        if (Orvanel.resting) pointed(event);
+      });
     },
   },
 
   orvanel_web_start__deps: ['$Orvanel'],
-  orvanel_web_start: function(title, twipsPerPixel, menuFace, captionFace, captionEmboldened) {
-    Orvanel.twipsPerPixel = twipsPerPixel;
-    document.getElementById('msgbox-title').textContent = UTF8ToString(title);
+  orvanel_web_start: function(json, length) {
+    var start = JSON.parse(Orvanel.text(json, length));
+    var unknown = start.controlKinds.filter(
+        (kind) => !Object.prototype.hasOwnProperty.call(Orvanel.builders, kind));
+    if (unknown.length) {
+      throw new Error('the page cannot build controls of the kinds ' + unknown.join(', '));
+    }
+    Orvanel.twipsPerPixel = start.twipsPerPixel;
+    Orvanel.events = start.events;
+    document.getElementById('msgbox-title').textContent = start.applicationTitle;
     var style = document.documentElement.style;
-    var menuFamily = '"orvanel-' + UTF8ToString(menuFace) + '", sans-serif';
-    var captionFamily = '"orvanel-' + UTF8ToString(captionFace) + '", sans-serif';
+    var menuFamily = '"orvanel-' + start.menuFace + '", sans-serif';
+    var captionFamily = '"orvanel-' + start.captionFace.file + '", sans-serif';
     Orvanel.pageFamilies = [menuFamily, captionFamily];
     style.setProperty('--menu-font', menuFamily);
     style.setProperty('--caption-font', captionFamily);
-    style.setProperty('--caption-weight', captionEmboldened ? 'bold' : 'normal');
-    var listening = new AbortController();
-    Orvanel.listening = listening;
-    document.addEventListener('keydown', Orvanel.pageKey, {signal: listening.signal});
-    document.addEventListener('pointerdown', Orvanel.pagePointer, {signal: listening.signal, capture: true});
-    window.addEventListener('resize', Orvanel.fitAll, {signal: listening.signal});
+    style.setProperty('--caption-weight', start.captionFace.emboldened ? 'bold' : 'normal');
+    Orvanel.listen(document, 'keydown', Orvanel.pageKey);
+    Orvanel.listen(document, 'pointerdown', Orvanel.pagePointer, {capture: true});
+    Orvanel.listen(window, 'resize', Orvanel.fitAll);
   },
 
   orvanel_web_window__deps: ['$Orvanel'],
-  orvanel_web_window: function(number, name, title, clientWidth, clientHeight, centred, icon) {
+  orvanel_web_window: function(number, json, length) {
+    var description = JSON.parse(Orvanel.text(json, length));
+    var form = description.form;
+    var placements = {centreOfScreen: true, windowSystemDefault: false};
+    if (!Object.prototype.hasOwnProperty.call(placements, form.placement)) {
+      throw new Error('window "' + form.name + '": no placement "' + form.placement + '"');
+    }
     var host = Orvanel.element('div', 'window');
-    host.id = UTF8ToString(name);
+    host.id = form.name;
     host.hidden = true;
     var root = host.attachShadow({mode: 'open'});
     root.adoptedStyleSheets = [Orvanel.sheet];
@@ -707,181 +949,50 @@ var LibraryOrvanel = {
     frame.setAttribute('aria-labelledby', 'title');
     frame.tabIndex = -1;
     var titlebar = Orvanel.element('div', 'titlebar', frame);
-    if (icon) {
+    if (form.applicationIcon) {
       var picture = Orvanel.element('img', 'icon', titlebar);
       picture.src = 'icons/orvanel-32.png';
       picture.alt = '';
     }
     var caption = Orvanel.element('span', 'title', titlebar);
     caption.id = 'title';
-    caption.textContent = UTF8ToString(title);
+    caption.textContent = form.title;
     var closeBox = Orvanel.element('button', 'closebox', titlebar);
     closeBox.type = 'button';
     closeBox.tabIndex = -1;
     closeBox.setAttribute('aria-label', 'Close');
     closeBox.textContent = '\u00d7';
     var client = Orvanel.element('div', 'client', frame);
-    client.style.width = Orvanel.px(clientWidth);
-    client.style.height = Orvanel.px(clientHeight);
+    client.style.width = Orvanel.px(form.clientWidthTwips);
+    client.style.height = Orvanel.px(form.clientHeightTwips);
     var w = {
       number: number, host: host, root: root, frame: frame, titlebar: titlebar, client: client,
-      families: new Set(),
-      menubar: null, controls: [], entries: [], topEntries: [], centred: !!centred,
+      families: new Set(), defaultFont: form.defaultFont, named: {},
+      menubar: null, controls: [], entries: [], topEntries: [],
+      centred: placements[form.placement],
       placed: false, x: 0, y: 0, scale: 1, lastFocus: null,
     };
     Orvanel.windows[number] = w;
-    closeBox.addEventListener('click', () => Orvanel.dispatch(w, 2, 0));
-    titlebar.addEventListener('pointerdown', (event) => Orvanel.drag(w, event));
-    frame.addEventListener('mousedown', (event) => Orvanel.windowPointer(w, event));
-    root.addEventListener('keydown', (event) => Orvanel.windowKey(w, event));
-    root.addEventListener('focusin', (event) => {
+    Orvanel.listen(closeBox, 'click', () => Orvanel.dispatch(w, 'closeBox', 0));
+    Orvanel.listen(titlebar, 'pointerdown', (event) => Orvanel.drag(w, event));
+    Orvanel.listen(frame, 'mousedown', (event) => Orvanel.windowPointer(w, event));
+    Orvanel.listen(root, 'keydown', (event) => Orvanel.windowKey(w, event));
+    Orvanel.listen(root, 'focusin', (event) => {
       var target = event.composedPath()[0];
       if (Orvanel.active !== w) Orvanel.activate(w, target);
       if (w.controls.some((c) => c && c.focusable && c.element === target)) w.lastFocus = target;
     });
-    root.addEventListener('focusout', (event) => {
+    Orvanel.listen(root, 'focusout', (event) => {
       if (!event.relatedTarget || !w.root.contains(event.relatedTarget)) {
         Orvanel.closeMenus(w, false);
       }
     });
     Orvanel.desktop().append(host);
-  },
-
-  orvanel_web_control__deps: ['$Orvanel'],
-  orvanel_web_control: function(number, index, kind, name, text, left, top, width, height,
-                                tabIndex, container, face, emboldened, pixels, underline, colour,
-                                accessibleName) {
-    var w = Orvanel.windows[number];
-    var parent = container >= 0 ? w.controls[container].element : w.client;
-    var content = UTF8ToString(text);
-    var control = {element: null, tabIndex: tabIndex, focusable: false, key: ''};
-    var element;
-    if (kind == 0) {
-      element = Orvanel.element('div', 'label', parent);
-      element.textContent = content;
-    } else if (kind == 1) {
-      element = Orvanel.element('input', 'textbox', parent);
-      element.type = 'text';
-      element.value = content;
-      element.inputMode = 'decimal';
-      element.autocomplete = 'off';
-      element.setAttribute('autocorrect', 'off');
-      element.setAttribute('autocapitalize', 'off');
-      element.spellcheck = false;
-      var label = UTF8ToString(accessibleName);
-      if (label) element.setAttribute('aria-label', label);
-      control.focusable = true;
-    } else if (kind == 2) {
-      element = Orvanel.element('button', 'push', parent);
-      element.type = 'button';
-      control.key = Orvanel.setAccessText(element, content);
-      if (control.key) element.setAttribute('aria-keyshortcuts', 'Alt+' + control.key.toUpperCase());
-      element.addEventListener('click', () => Orvanel.dispatch(w, 0, index));
-      control.focusable = true;
-    } else {
-      element = Orvanel.element('fieldset', 'group', parent);
-      Orvanel.element('div', 'etch', element).setAttribute('aria-hidden', 'true');
-      Orvanel.element('legend', '', element).textContent = content;
-    }
-    element.id = UTF8ToString(name);
-    if (control.focusable) element.tabIndex = 0;
-    var style = element.style;
-    style.left = Orvanel.px(left);
-    style.top = Orvanel.px(top);
-    style.width = Orvanel.px(width);
-    style.height = Orvanel.px(height);
-    style.fontFamily = '"orvanel-' + UTF8ToString(face) + '", sans-serif';
-    w.families.add(style.fontFamily);
-    style.fontWeight = emboldened ? 'bold' : 'normal';
-    style.fontSize = Orvanel.scaled(pixels);
-    if (underline) style.textDecoration = 'underline';
-    if (colour >= 0) style.color = '#' + (0x1000000 + colour).toString(16).slice(1);
-    control.element = element;
-    w.controls[index] = control;
-  },
-
-  orvanel_web_menu_entry__deps: ['$Orvanel'],
-  orvanel_web_menu_entry: function(number, index, parentIndex, name, text, functionKey, enabled,
-                                   opensMenu) {
-    var w = Orvanel.windows[number];
-    var content = UTF8ToString(text);
-    var parentEntry = parentIndex >= 0 ? w.entries[parentIndex] : null;
-    var container;
-    if (!parentEntry) {
-      if (!w.menubar) {
-        w.menubar = Orvanel.element('div', 'menubar');
-        w.menubar.setAttribute('role', 'menubar');
-        w.menubar.setAttribute('aria-label', 'Menu bar');
-        w.frame.insertBefore(w.menubar, w.client);
-      }
-      container = w.menubar;
-    } else {
-      container = parentEntry.menu;
-    }
-    var wrapper = Orvanel.element('div', parentEntry ? 'entry' : 'entry top', container);
-    wrapper.setAttribute('role', 'none');
-    var item = Orvanel.element('div', 'item', wrapper);
-    item.setAttribute('role', 'menuitem');
-    item.tabIndex = -1;
-    item.dataset.entry = index;
-    var label = Orvanel.element('span', 'text', item);
-    var entry = {
-      number: index, parent: parentIndex, item: item, menu: null, children: [],
-      enabled: !!enabled, functionKey: functionKey, label: Orvanel.plainText(content),
-      key: Orvanel.setAccessText(label, content),
-    };
-    var id = UTF8ToString(name);
-    if (id) item.id = id;
-    if (!enabled) item.setAttribute('aria-disabled', 'true');
-    if (functionKey) {
-      item.setAttribute('aria-keyshortcuts', 'F' + functionKey);
-      var shown = Orvanel.element('span', 'shortcut', item);
-      shown.setAttribute('aria-hidden', 'true');
-      shown.textContent = 'F' + functionKey;
-    }
-    if (opensMenu) {
-      item.setAttribute('aria-haspopup', 'menu');
-      item.setAttribute('aria-expanded', 'false');
-      entry.menu = Orvanel.element('div', 'menu', wrapper);
-      entry.menu.setAttribute('role', 'menu');
-      entry.menu.setAttribute('aria-label', entry.label);
-      entry.menu.hidden = true;
-    }
-    w.entries[index] = entry;
-    if (parentEntry) parentEntry.children.push(entry);
-    else w.topEntries.push(entry);
-
-    item.addEventListener('click', () => {
-      if (Orvanel.busy) return;
-      if (!parentEntry && entry.menu && !entry.menu.hidden) {
-        Orvanel.closeMenus(w, true);
-      } else if (!parentEntry) {
-        Orvanel.openMenu(w, entry, null);
-        item.focus();
-      } else {
-        Orvanel.choose(w, entry);
-      }
-    });
-    var pointed = (event) => {
-      if (Orvanel.busy || event.pointerType === 'touch' || Orvanel.pointerRests(event)) return;
-      if (!parentEntry) {
-        var open = Orvanel.openTop(w);
-        if (open && open !== entry) {
-          Orvanel.openMenu(w, entry, null);
-          item.focus();
-        }
-        return;
-      }
-      item.focus();
-      Orvanel.siblings(w, entry).forEach((other) => {
-        if (other !== entry) Orvanel.closeMenu(w, other);
-      });
-      if (entry.menu) Orvanel.openMenu(w, entry, null);
-    };
-    item.addEventListener('pointerenter', pointed);
-    item.addEventListener('pointermove', (event) => {
-      if (Orvanel.resting) pointed(event);
-    });
+    // Frames first, so that the controls they hold find their element.
+    [true, false].forEach((frames) => form.controls.forEach((c, index) => {
+      if ((c.kind === 'frame') === frames) Orvanel.control(w, index, c, description.faces[index]);
+    }));
+    Orvanel.menuBar(w, form.menuBar);
   },
 
   orvanel_web_show__deps: ['$Orvanel'],
@@ -920,14 +1031,22 @@ var LibraryOrvanel = {
     Orvanel.windows[number] = null;
   },
 
-  orvanel_web_text__deps: ['$Orvanel'],
-  orvanel_web_text: function(number, index) {
-    return allocateUTF8(Orvanel.windows[number].controls[index].element.value);
+  orvanel_web_text__deps: ['$Orvanel', 'malloc'],
+  orvanel_web_text: function(number, index, length) {
+    var text = Orvanel.windows[number].controls[index].element.value;
+    var size = lengthBytesUTF8(text);
+    var buffer = _malloc(size + 1);
+    stringToUTF8(text, buffer, size + 1);
+    HEAPU32[length >> 2] = size;
+    return buffer;
   },
 
   orvanel_web_set_text__deps: ['$Orvanel'],
   orvanel_web_set_text: function(number, index, text, length) {
-    Orvanel.windows[number].controls[index].element.value = UTF8ToString(text, length);
+    var control = Orvanel.windows[number].controls[index];
+    var value = Orvanel.text(text, length);
+    control.element.value = value;
+    if (control.announced) Orvanel.announce(value ? control.label + ' ' + value : '');
   },
 
   orvanel_web_focus__deps: ['$Orvanel'],
@@ -941,13 +1060,13 @@ var LibraryOrvanel = {
   orvanel_web_message__deps: ['$Orvanel', '$Asyncify'],
   orvanel_web_message: function(text, length) {
     return Asyncify.handleSleep((wakeUp) => {
-      Orvanel.message(UTF8ToString(text, length), () => wakeUp(0));
+      Orvanel.message(Orvanel.text(text, length), () => wakeUp(0));
     });
   },
 
   orvanel_web_end__deps: ['$Orvanel'],
-  orvanel_web_end: function() {
-    Orvanel.end();
+  orvanel_web_end: function(failure, length) {
+    Orvanel.end(Orvanel.text(failure, length));
   },
 
   orvanel_web_ready__deps: ['$Orvanel'],

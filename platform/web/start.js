@@ -1,22 +1,35 @@
 // Starts Orvanel in the page, again after it has ended, and registers the
 // service worker that keeps the site for offline use once the program is
 // ready, so that the worker's copying of the site does not hold up its start.
+//
+// However a run stops, it goes through the program's one ending, which takes
+// its windows and listeners off the page and calls ended(); the notice then
+// says that Orvanel has ended, and why if it failed.
 'use strict';
 
 (function () {
   var ended = document.getElementById('ended');
   var reason = document.getElementById('ended-reason');
   var restart = document.getElementById('restart');
-  var running = false;
+  var run = null; // the module of the running program, until it has ended
 
-  function stop(failure) {
-    running = false;
+  function stopped(current, failure) {
+    if (run !== current) return;
+    run = null;
     register();
     document.getElementById('desktop').replaceChildren();
     reason.hidden = !failure;
     reason.textContent = failure ? 'It stopped on an error: ' + failure : '';
     ended.hidden = false;
     restart.focus();
+  }
+
+  // Ends the running program on a failure seen from outside it.
+  function fail(failure) {
+    var current = run;
+    if (!current) return;
+    if (current.end) current.end(String(failure));
+    stopped(current, String(failure));
   }
 
   var registered = false;
@@ -32,26 +45,25 @@
   }
 
   function start() {
-    if (running) return;
-    running = true;
+    if (run) return;
     ended.hidden = true;
-    createOrvanel({
+    var current = {
       started: register,
-      ended: function () { stop(null); },
-      failed: function (failure) { stop(String(failure)); },
-      onAbort: function (what) { stop(String(what)); },
-    }).catch(function (failure) { stop(String(failure)); });
+      ended: function (failure) { stopped(current, failure); },
+    };
+    run = current;
+    createOrvanel(current).catch(function (failure) {
+      if (run === current) fail(failure);
+    });
   }
 
   restart.addEventListener('click', start);
   // An error in the program's own scripts ends it; others are not its own.
   window.addEventListener('error', function (event) {
-    if (running && event.filename && event.filename.indexOf(location.origin + '/') === 0) {
-      stop(event.message);
-    }
+    if (event.filename && event.filename.indexOf(location.origin + '/') === 0) fail(event.message);
   });
   window.addEventListener('unhandledrejection', function (event) {
-    if (running) stop(String(event.reason));
+    fail(event.reason);
   });
 
   start();

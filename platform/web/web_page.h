@@ -4,40 +4,47 @@
 // windows, their controls and menus as elements of the page, the message box
 // and the end of the program. Windows are known by the numbers the runtime
 // gives them, controls by their position in the description and menu entries
-// by their number in it. Texts are UTF-8; those without a length end with a
-// NUL character.
+// by their number in it (forEachMenuEntry). Every text crosses as UTF-8 with
+// its length in bytes, so that a NUL inside a text is a character of it; what
+// has a structure crosses as one JSON text.
 
+#include <array>
 #include <cstddef>
+#include <string_view>
+
+namespace orvanel::platform {
+
+// What the page reports to the program through orvanel_web_event. The page
+// knows the events by their names, which orvanel_web_start hands it with
+// their numbers.
+enum class WebEvent : int { Click, MenuChoice, CloseBox };
+
+struct WebEventName {
+    WebEvent event;
+    std::string_view name;
+};
+inline constexpr std::array<WebEventName, 3> webEventNames = { {
+    { WebEvent::Click, "click" },
+    { WebEvent::MenuChoice, "menuChoice" },
+    { WebEvent::CloseBox, "closeBox" },
+} };
+
+} // namespace orvanel::platform
 
 extern "C" {
 
-// The first call: the application title for message boxes, the twips in one
-// CSS pixel, and the faces of menus, message boxes and title bars.
-void orvanel_web_start(const char *applicationTitle, int twipsPerPixel, const char *menuFace,
-    const char *captionFace, int captionEmboldened);
+// The first call, with a JSON object: the application title for message
+// boxes ("applicationTitle"), the twips in one CSS pixel ("twipsPerPixel"),
+// the faces of menus and message boxes ("menuFace") and of title bars
+// ("captionFace": "file", "emboldened"), the names of the control kinds the
+// windows' descriptions use ("controlKinds") and the number of each event by
+// its name ("events"). The page refuses to start on a kind it cannot build.
+void orvanel_web_start(const char *json, std::size_t length);
 
-// A new hidden window with an empty client area.
-void orvanel_web_window(int window, const char *name, const char *title, int clientWidthTwips,
-    int clientHeightTwips, int centred, int applicationIcon);
-
-enum OrvanelWebControlKind {
-    orvanel_web_label,
-    orvanel_web_text_box,
-    orvanel_web_push_button,
-    orvanel_web_frame
-};
-
-// A control in the client area or in the frame numbered container (-1: none).
-// The face is a file under fonts/; colour is 0xRRGGBB, or -1 for the default.
-void orvanel_web_control(int window, int control, int kind, const char *name, const char *text,
-    int leftTwips, int topTwips, int widthTwips, int heightTwips, int tabIndex, int container,
-    const char *face, int emboldened, int pixels, int underline, int colour,
-    const char *accessibleName);
-
-// A menu entry under the entry numbered parent (-1: the menu bar); functionKey
-// is 1 to 12 for F1 to F12, 0 for none.
-void orvanel_web_menu_entry(int window, int entry, int parent, const char *name, const char *text,
-    int functionKey, int enabled, int opensMenu);
+// A new hidden window, from a JSON object: its description as
+// platform::json::form writes it ("form") and, for each control in order, the
+// face it is drawn in ("faces": "file", "emboldened", "pixels").
+void orvanel_web_window(int window, const char *json, std::size_t length);
 
 void orvanel_web_show(int window);
 void orvanel_web_hide(int window);
@@ -45,8 +52,9 @@ int orvanel_web_visible(int window);
 // Takes the window and its elements off the page.
 void orvanel_web_destroy(int window);
 
-// The text of a text box, in memory from malloc that the caller frees.
-char *orvanel_web_text(int window, int control);
+// The text of a text box, in memory from malloc that the caller frees; its
+// length in bytes, without the NUL that ends it, in *length.
+char *orvanel_web_text(int window, int control, std::size_t *length);
 void orvanel_web_set_text(int window, int control, const char *text, std::size_t length);
 void orvanel_web_focus(int window, int control);
 
@@ -54,13 +62,15 @@ void orvanel_web_focus(int window, int control);
 // waits through Asyncify: the page delivers no other event meanwhile.
 void orvanel_web_message(const char *text, std::size_t length);
 
-// Every window leaves the page, and the page says that the program has ended.
-void orvanel_web_end();
+// The page's one ending of the program: every window and every listener of
+// this run leaves the page, and the page says that the program has ended,
+// with the failure when there is one (an empty failure: it ended as asked).
+void orvanel_web_end(const char *failure, std::size_t length);
 
 // The main window is up and waits for the user.
 void orvanel_web_ready();
 
-// Called by the page for each click, menu choice or close box.
-enum OrvanelWebEvent { orvanel_web_click, orvanel_web_menu_choice, orvanel_web_close_box };
+// Called by the page for each event of a window (a WebEvent), with the
+// control or menu entry it concerns.
 void orvanel_web_event(int window, int event, int index);
 }

@@ -1,5 +1,6 @@
 #include "platform/web/web_runtime.h"
 
+#include "platform/description_json.h"
 #include "platform/twips.h"
 #include "platform/web/web_fonts.h"
 #include "platform/web/web_page.h"
@@ -7,6 +8,7 @@
 
 #include <emscripten/emscripten.h>
 
+#include <exception>
 #include <string>
 
 namespace orvanel::platform {
@@ -15,21 +17,45 @@ namespace {
 
 WebRuntime *running = nullptr;
 
+std::string startJson(std::string_view applicationTitle)
+{
+    const WebFace caption = captionFace();
+    json::Object events;
+    for (const WebEventName &event : webEventNames)
+        events.integer(event.name, static_cast<int>(event.event));
+    return json::Object()
+        .text("applicationTitle", applicationTitle)
+        .integer("twipsPerPixel", twipsPerPixel)
+        .text("menuFace", menuFace().file)
+        .add("captionFace",
+            json::Object()
+                .text("file", caption.file)
+                .boolean("emboldened", caption.emboldened)
+                .str())
+        .add("controlKinds",
+            json::array(json::controlKinds,
+                [](ControlKind kind) { return json::quoted(json::kindName(kind)); }))
+        .add("events", events.str())
+        .str();
+}
+
 } // namespace
 
 WebRuntime::WebRuntime(std::string_view applicationTitle)
 {
-    const std::string title(applicationTitle);
-    const std::string menu(menuFace().file);
-    const WebFace caption = captionFace();
-    const std::string captionFile(caption.file);
-    orvanel_web_start(
-        title.c_str(), twipsPerPixel, menu.c_str(), captionFile.c_str(), caption.emboldened);
+    const std::string start = startJson(applicationTitle);
+    orvanel_web_start(start.data(), start.size());
     running = this;
 }
 
 WebRuntime::~WebRuntime()
 {
+    if (!m_ended) {
+        // run() never returns here, and runProgram returns before it only
+        // when the windows could not be made, after telling so: at start-up
+        // the program shows no other message.
+        fail(m_startFailure.empty() ? "the program stopped before it ran" : m_startFailure);
+    }
     if (running == this)
         running = nullptr;
 }
@@ -57,20 +83,33 @@ void WebRuntime::detach(int window)
 
 void WebRuntime::showMessage(Window *, std::string_view text)
 {
+    if (!m_handedOver)
+        m_startFailure = text;
     // The page's one message box is modal to every window.
     orvanel_web_message(text.data(), text.size());
 }
 
 void WebRuntime::endProgram()
 {
+    if (m_ended)
+        return;
     m_ended = true;
-    orvanel_web_end();
+    orvanel_web_end("", 0);
+}
+
+void WebRuntime::fail(std::string_view failure)
+{
+    if (m_ended)
+        return;
+    m_ended = true;
+    orvanel_web_end(failure.data(), failure.size());
 }
 
 int WebRuntime::run()
 {
     if (m_ended)
         return 0;
+    m_handedOver = true;
     orvanel_web_ready();
     // The program and this runtime stay where they are, on the heap and on
     // the stack of main, which is not unwound.
@@ -82,8 +121,16 @@ void WebRuntime::deliver(int window, int event, int index)
 {
     if (m_ended || window < 0 || static_cast<std::size_t>(window) >= m_windows.size())
         return;
-    if (WebWindow *target = m_windows[static_cast<std::size_t>(window)])
-        target->deliver(event, index);
+    WebWindow *target = m_windows[static_cast<std::size_t>(window)];
+    if (!target)
+        return;
+    for (const WebEventName &known : webEventNames) {
+        if (static_cast<int>(known.event) == event) {
+            target->deliver(known.event, index);
+            return;
+        }
+    }
+    fail("the page reported an event the program does not know: " + std::to_string(event));
 }
 
 std::unique_ptr<Runtime> makeRuntime(int &, char **, std::string_view applicationTitle)
@@ -93,8 +140,19 @@ std::unique_ptr<Runtime> makeRuntime(int &, char **, std::string_view applicatio
 
 } // namespace orvanel::platform
 
+// A failure that escapes a handler ends the run with its text: the program's
+// state is no longer known to be good.
 extern "C" EMSCRIPTEN_KEEPALIVE void orvanel_web_event(int window, int event, int index)
 {
-    if (orvanel::platform::WebRuntime *runtime = orvanel::platform::WebRuntime::current())
+    using orvanel::platform::WebRuntime;
+    WebRuntime *runtime = WebRuntime::current();
+    if (!runtime)
+        return;
+    try {
         runtime->deliver(window, event, index);
+    } catch (const std::exception &failure) {
+        runtime->fail(failure.what());
+    } catch (...) {
+        runtime->fail("a handler failed without saying why");
+    }
 }

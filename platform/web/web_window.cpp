@@ -1,7 +1,8 @@
 #include "platform/web/web_window.h"
 
+#include "platform/description_json.h"
+#include "platform/twips.h"
 #include "platform/web/web_fonts.h"
-#include "platform/web/web_page.h"
 #include "platform/web/web_runtime.h"
 
 #include <cstdlib>
@@ -10,16 +11,39 @@
 
 namespace orvanel::platform {
 
+namespace {
+
+// What the page builds a window from: its description, and the face each
+// control is drawn in.
+std::string windowJson(const FormDescription &form)
+{
+    const auto face = [&](const ControlDescription &c) {
+        const FontDescription &font = c.font ? *c.font : form.defaultFont;
+        const WebFace web = webFace(font);
+        return json::Object()
+            .text("file", web.file)
+            .boolean("emboldened", web.emboldened)
+            .integer("pixels", pointsToPixels(font.points))
+            .str();
+    };
+    return json::Object()
+        .add("form", json::form(form))
+        .add("faces", json::array(form.controls, face))
+        .str();
+}
+
+} // namespace
+
 WebWindow::WebWindow(WebRuntime &runtime, const FormDescription &description)
     : Window(description)
     , m_runtime(runtime)
     , m_number(runtime.attach(*this))
 {
-    const FormDescription &form = this->description();
-    orvanel_web_window(m_number, form.name.c_str(), form.title.c_str(), form.clientWidthTwips,
-        form.clientHeightTwips, form.placement == Placement::CentreOfScreen, form.applicationIcon);
-    buildControls();
-    buildMenuBar();
+    const std::string window = windowJson(this->description());
+    orvanel_web_window(m_number, window.data(), window.size());
+    m_clicks.resize(this->description().controls.size());
+    forEachMenuEntry(this->description(),
+        [&](const MenuEntryDescription &, int, int) { m_choices.emplace_back(); });
 }
 
 WebWindow::~WebWindow()
@@ -28,61 +52,20 @@ WebWindow::~WebWindow()
     m_runtime.detach(m_number);
 }
 
-void WebWindow::buildControls()
-{
-    const FormDescription &form = description();
-    m_clicks.resize(form.controls.size());
-    // Frames first, so that the controls they hold find their element.
-    for (const bool frames : { true, false }) {
-        for (std::size_t index = 0; index < form.controls.size(); ++index) {
-            const ControlDescription &c = form.controls[index];
-            if ((c.kind == ControlKind::Frame) != frames)
-                continue;
-            const FontDescription &font = c.font ? *c.font : form.defaultFont;
-            const WebFace face = webFace(font);
-            const std::string file(face.file);
-            const int colour = c.textColour
-                ? (c.textColour->red << 16) | (c.textColour->green << 8) | c.textColour->blue
-                : -1;
-            // The description was checked: a container is a frame of this window.
-            const int container
-                = c.container.empty() ? -1 : static_cast<int>(*controlIndex(c.container));
-            orvanel_web_control(m_number, static_cast<int>(index), static_cast<int>(c.kind),
-                c.name.c_str(), c.text.c_str(), c.rect.left, c.rect.top, c.rect.width,
-                c.rect.height, c.tabIndex, container, file.c_str(), face.emboldened,
-                pointsToPixels(font.points), font.underline, colour,
-                accessibleName(form, c).c_str());
-        }
-    }
-}
-
-void WebWindow::buildMenuBar()
-{
-    std::vector<int> parents; // the entry each open level hangs from
-    forEachMenuEntry(description(), [&](const MenuEntryDescription &entry, int number, int depth) {
-        parents.resize(static_cast<std::size_t>(depth));
-        orvanel_web_menu_entry(m_number, number, parents.empty() ? -1 : parents.back(),
-            entry.name.c_str(), entry.text.c_str(), functionKey(entry.shortcut).value_or(0),
-            entry.enabled, !entry.submenu.empty());
-        parents.push_back(number);
-        m_choices.emplace_back();
-    });
-}
-
-void WebWindow::deliver(int event, int index)
+void WebWindow::deliver(WebEvent event, int index)
 {
     const auto run = [](const std::vector<std::function<void()>> &handlers, int index) {
         if (index >= 0 && static_cast<std::size_t>(index) < handlers.size() && handlers[index])
             handlers[index]();
     };
     switch (event) {
-    case orvanel_web_click:
+    case WebEvent::Click:
         run(m_clicks, index);
         break;
-    case orvanel_web_menu_choice:
+    case WebEvent::MenuChoice:
         run(m_choices, index);
         break;
-    case orvanel_web_close_box:
+    case WebEvent::CloseBox:
         // Without a handler of its own the close box hides the window, which
         // keeps existing.
         if (m_closeBox)
@@ -90,16 +73,15 @@ void WebWindow::deliver(int event, int index)
         else
             hide();
         break;
-    default:
-        break;
     }
 }
 
 std::string WebWindow::text(std::size_t control) const
 {
+    std::size_t length = 0;
     const std::unique_ptr<char, decltype(&std::free)> text(
-        orvanel_web_text(m_number, static_cast<int>(control)), &std::free);
-    return text ? std::string(text.get()) : std::string();
+        orvanel_web_text(m_number, static_cast<int>(control), &length), &std::free);
+    return text ? std::string(text.get(), length) : std::string();
 }
 
 void WebWindow::setText(std::size_t control, std::string_view text)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/runtime.h"
+#include "platform/web/web_page.h"
 
 #include <functional>
 #include <vector>
@@ -11,7 +12,8 @@ class WebRuntime;
 
 // A window built from its description as elements of the page: every control
 // with its name as id, its text, twips rectangle, font and tab order, and the
-// menu bar.
+// menu bar. The page gets the description as JSON, with the face of each
+// control.
 class WebWindow : public Window {
 public:
     WebWindow(WebRuntime &runtime, const FormDescription &description);
@@ -23,7 +25,7 @@ public:
     bool isVisible() const override;
 
     // A click, menu choice or close box from the page.
-    void deliver(int event, int index);
+    void deliver(WebEvent event, int index);
 
 protected:
     std::string text(std::size_t control) const override;
@@ -33,9 +35,6 @@ protected:
     void onMenuChoice(int entry, std::function<void()> handler) override;
 
 private:
-    void buildControls();
-    void buildMenuBar();
-
     WebRuntime &m_runtime;
     int m_number;
     std::vector<std::function<void()>> m_clicks; // by control

@@ -24,7 +24,6 @@ constexpr int firstMenuId = 1000;
 // its border and caption.
 constexpr DWORD windowStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
 constexpr DWORD windowExStyle = 0;
-const wchar_t *const labelClass = L"OrvanelLabel";
 
 HINSTANCE instance()
 {
@@ -32,9 +31,10 @@ HINSTANCE instance()
 }
 
 // Labels are static controls that draw their own text: broken into lines at
-// blanks only, each word whole, clipped at the label's edges, "&" shown as it
-// is. Everything but the painting is the static control's, so that the label
-// reads as static text to assistive tools.
+// blanks only, each word whole, clipped at the label's edges and its window
+// region, "&" shown as it is. They are windows of the system's static class,
+// subclassed for the painting only, so that assistive tools know them as
+// static text, and name a text box after the one that comes right before it.
 WNDPROC staticProc = nullptr;
 
 LRESULT CALLBACK labelProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
@@ -54,6 +54,10 @@ LRESULT CALLBACK labelProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam
     SendMessageW(GetParent(hwnd), WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc),
         reinterpret_cast<LPARAM>(hwnd));
     SetBkMode(dc, TRANSPARENT);
+    HRGN shape = CreateRectRgn(0, 0, 0, 0);
+    if (GetWindowRgn(hwnd, shape) != ERROR)
+        ExtSelectClipRgn(dc, shape, RGN_AND);
+    DeleteObject(shape);
     auto font = reinterpret_cast<HFONT>(SendMessageW(hwnd, WM_GETFONT, 0, 0));
     HGDIOBJ oldFont = SelectObject(dc, font ? font : GetStockObject(DEFAULT_GUI_FONT));
 
@@ -108,22 +112,59 @@ std::string lastErrorText()
         "window \"" + form.name + "\": " + std::string(what) + " failed: " + reason);
 }
 
-void registerLabelClass(const FormDescription &form)
+// Every static control has the same window procedure, the class's.
+void subclassLabel(HWND label)
 {
-    static bool registered = false;
-    if (registered)
-        return;
-    WNDCLASSEXW cls { sizeof cls };
-    if (!GetClassInfoExW(nullptr, L"STATIC", &cls))
-        refused(form, "reading the class of static controls");
-    staticProc = cls.lpfnWndProc;
-    cls.cbSize = sizeof cls;
-    cls.hInstance = instance();
-    cls.lpfnWndProc = labelProc;
-    cls.lpszClassName = labelClass;
-    if (!RegisterClassExW(&cls))
-        refused(form, "registering the class of labels");
-    registered = true;
+    const auto previous = reinterpret_cast<WNDPROC>(
+        SetWindowLongPtrW(label, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(labelProc)));
+    if (!staticProc)
+        staticProc = previous;
+}
+
+// The order the controls lie in, from the top, which is the order they are
+// made in. The dialog manager's Tab order follows it, so the controls that
+// take the focus come in their tab order. Screen readers name a text box after
+// the static text right before it: each box comes right after its label. The
+// other labels lie beneath the controls, and the frames beneath all they hold.
+std::vector<const ControlDescription *> stackingOrder(const FormDescription &form)
+{
+    std::vector<const ControlDescription *> byTab;
+    for (const ControlDescription &c : form.controls)
+        byTab.push_back(&c);
+    std::stable_sort(
+        byTab.begin(), byTab.end(), [](const ControlDescription *a, const ControlDescription *b) {
+            return a->tabIndex < b->tabIndex;
+        });
+    std::vector<const ControlDescription *> order;
+    const auto place = [&order](const ControlDescription *c) {
+        if (std::find(order.begin(), order.end(), c) == order.end())
+            order.push_back(c);
+    };
+    for (const ControlDescription *c : byTab) {
+        if (c->kind == ControlKind::Label || c->kind == ControlKind::Frame)
+            continue;
+        for (const ControlDescription *label : byTab) {
+            if (!c->label.empty() && label->name == c->label)
+                place(label);
+        }
+        place(c);
+    }
+    for (ControlKind kind : { ControlKind::Label, ControlKind::Frame }) {
+        for (const ControlDescription *c : byTab) {
+            if (c->kind == kind)
+                place(c);
+        }
+    }
+    return order;
+}
+
+// A window's rectangle in its parent's client area.
+RECT rectInParent(HWND hwnd)
+{
+    RECT r;
+    GetWindowRect(hwnd, &r);
+    MapWindowPoints(nullptr, GetParent(hwnd), reinterpret_cast<POINT *>(&r), 2);
+    return r;
 }
 
 // The program's icon, resource 1 of the executable, in the size that the
@@ -164,7 +205,6 @@ Win32Window::Win32Window(Win32Runtime &runtime, const FormDescription &form)
 void Win32Window::create()
 {
     const FormDescription &description = this->description();
-    registerLabelClass(description);
     registerClass();
     buildMenuBar();
     m_hwnd = CreateWindowExW(windowExStyle, m_className.c_str(), toWide(description.title).c_str(),
@@ -255,16 +295,8 @@ void Win32Window::setIcons()
 
 void Win32Window::createControls()
 {
-    // Created in tab order, which the dialog manager follows.
-    std::vector<const ControlDescription *> ordered;
-    for (const ControlDescription &c : description().controls)
-        ordered.push_back(&c);
+    const std::vector<const ControlDescription *> ordered = stackingOrder(description());
     m_controls.reserve(ordered.size());
-    std::stable_sort(ordered.begin(), ordered.end(),
-        [](const ControlDescription *a, const ControlDescription *b) {
-            return a->tabIndex < b->tabIndex;
-        });
-
     int id = firstControlId;
     for (const ControlDescription *c : ordered) {
         const wchar_t *cls = L"STATIC";
@@ -272,7 +304,7 @@ void Win32Window::createControls()
         DWORD exStyle = 0;
         switch (c->kind) {
         case ControlKind::Label:
-            cls = labelClass;
+            // Not clipped by the labels it overlaps: each shows its text.
             style = (style & ~WS_CLIPSIBLINGS) | SS_LEFT | SS_NOPREFIX;
             break;
         case ControlKind::TextBox:
@@ -293,19 +325,12 @@ void Win32Window::createControls()
             m_hwnd, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance(), nullptr);
         if (!hwnd)
             refused(description(), "creating the control \"" + c->name + "\"");
+        if (c->kind == ControlKind::Label)
+            subclassLabel(hwnd);
         if (c->kind == ControlKind::TextBox)
             SendMessageW(hwnd, EM_SETLIMITTEXT, 0, 0); // as long as Windows allows
         m_controls.push_back({ c, hwnd, nullptr, id });
         ++id;
-    }
-    // Labels lie beneath the controls they overlap, and the frame beneath
-    // everything it holds. Neither takes the focus, so the Tab order stays.
-    for (ControlKind kind : { ControlKind::Label, ControlKind::Frame }) {
-        for (auto c = m_controls.rbegin(); c != m_controls.rend(); ++c) {
-            if (c->description->kind == kind)
-                SetWindowPos(
-                    c->hwnd, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-        }
     }
 }
 
@@ -377,6 +402,36 @@ void Win32Window::layOut()
             SWP_NOZORDER | SWP_NOACTIVATE);
         if (old)
             DeleteObject(old);
+    }
+    shapeLabels();
+}
+
+void Win32Window::shapeLabels()
+{
+    for (const Control &label : m_controls) {
+        if (label.description->kind != ControlKind::Label)
+            continue;
+        const RECT own = rectInParent(label.hwnd);
+        HRGN shape = CreateRectRgn(0, 0, own.right - own.left, own.bottom - own.top);
+        bool cut = false;
+        for (const Control &other : m_controls) {
+            const ControlKind kind = other.description->kind;
+            RECT r = rectInParent(other.hwnd);
+            RECT overlap;
+            if ((kind != ControlKind::TextBox && kind != ControlKind::PushButton)
+                || !IntersectRect(&overlap, &own, &r))
+                continue;
+            OffsetRect(&r, -own.left, -own.top);
+            HRGN hole = CreateRectRgnIndirect(&r);
+            CombineRgn(shape, shape, hole, RGN_DIFF);
+            DeleteObject(hole);
+            cut = true;
+        }
+        if (!cut) {
+            DeleteObject(shape);
+            shape = nullptr;
+        }
+        SetWindowRgn(label.hwnd, shape, FALSE); // the system owns the region now
     }
 }
 
@@ -464,7 +519,12 @@ std::string Win32Window::text(std::size_t control) const
 
 void Win32Window::setText(std::size_t control, std::string_view text)
 {
-    SetWindowTextW(at(control).hwnd, toWide(text).c_str());
+    const Control &c = at(control);
+    SetWindowTextW(c.hwnd, toWide(text).c_str());
+    // Screen readers are told of the new value of a box that holds a result,
+    // wherever the focus is; the focus stays where it is.
+    if (c.description->announced)
+        NotifyWinEvent(EVENT_OBJECT_VALUECHANGE, c.hwnd, OBJID_CLIENT, CHILDID_SELF);
 }
 
 void Win32Window::setFocus(std::size_t control)
@@ -567,6 +627,15 @@ LRESULT Win32Window::handleMessage(UINT message, WPARAM wParam, LPARAM lParam)
                 SetFocus(focus);
         }
         return 0;
+    case DM_GETDEFID: {
+        // Enter presses the default button, which the dialog manager asks
+        // for here: the push button with the focus, if one has it. No button
+        // is the default otherwise, so Enter in a text box runs nothing.
+        const Control *c = find(GetFocus());
+        if (c && c->description->kind == ControlKind::PushButton)
+            return MAKELRESULT(c->id, DC_HASDEFID);
+        return 0;
+    }
     case WM_CTLCOLORSTATIC: {
         const Control *c = find(reinterpret_cast<HWND>(lParam));
         if (c && c->description->textColour) {

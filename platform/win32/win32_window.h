@@ -69,6 +69,10 @@ private:
 
     // Fonts, control rectangles, icons and the window size for the current DPI.
     void layOut();
+    // Labels lie above the text boxes they name, and some reach over a box or
+    // a button beside them: each label's window region leaves out the boxes
+    // and buttons it overlaps, so that it neither hides them nor draws on them.
+    void shapeLabels();
     void setIcons();
     void resizeToClientArea(const RECT *suggested);
     void releaseFonts();

@@ -9,6 +9,7 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 #include <ostream>
 #include <string>
 #include <vector>
@@ -114,6 +115,36 @@ public:
     std::vector<Message> messages;
     // Called while a message box is up, before it is answered.
     std::function<void()> whileMessageShown;
+
+    // What assistive technology reads of a control, through what the runtime
+    // gives it: the roles that the tests tell apart.
+    enum class Role { StaticText, EditableText, PushButton, Grouping, Other };
+    // One way a screen reader reads a control. A reading that gives no name,
+    // or no role of its own, leaves it out.
+    struct Reading {
+        std::string by; // the reader, for the messages of failed tests
+        std::optional<std::string> name;
+        std::optional<Role> role;
+    };
+    // Every way the runtime's assistive technology reads the control.
+    virtual std::vector<Reading> readings(const std::string &form, const std::string &control) = 0;
+
+    // A new value of a box, as screen readers were told of it.
+    struct Announcement {
+        std::string control; // "form.control"
+        std::string value; // as a screen reader reads it then
+        friend bool operator==(const Announcement &, const Announcement &) = default;
+    };
+    // Every announcement so far, in order.
+    std::vector<Announcement> announcements;
+
+    // Shift+Tab to the control with the focus in the active window.
+    virtual void pressShiftTab() = 0;
+    // Chooses an entry of a form's menu bar by access keys, as a user types
+    // them: Alt with the first letter, which opens that menu, then the other
+    // letters in the menus it opens. True when the choice reached the window
+    // as a command.
+    virtual bool chooseByAccessKeys(const std::string &form, const std::string &letters) = 0;
 };
 
 // A fresh program on the runtime under test.

@@ -1,5 +1,8 @@
 // The behaviour tests' driver for the Qt runtime: Qt Test key and mouse events
 // on the offscreen platform, and message boxes answered from an event filter.
+// Controls are read through QAccessible, which the platform's bridge to
+// assistive technology reads, and an accessibility update handler hears what
+// the boxes announce; Qt delivers updates only where a bridge is active.
 
 #include "tests/behaviour/driver.h"
 
@@ -8,6 +11,7 @@
 #include "platform/qt/qt_window.h"
 
 #include <QAbstractButton>
+#include <QAccessible>
 #include <QAction>
 #include <QApplication>
 #include <QFontInfo>
@@ -24,6 +28,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cctype>
+
 namespace behaviour {
 namespace {
 
@@ -34,6 +40,25 @@ std::string utf8(const QString &text)
     return text.toStdString();
 }
 
+Driver::Role roleOf(QAccessible::Role role)
+{
+    switch (role) {
+    case QAccessible::StaticText:
+        return Driver::Role::StaticText;
+    case QAccessible::EditableText:
+        return Driver::Role::EditableText;
+    case QAccessible::PushButton:
+        return Driver::Role::PushButton;
+    case QAccessible::Grouping:
+        return Driver::Role::Grouping;
+    default:
+        return Driver::Role::Other;
+    }
+}
+
+class QtDriver;
+QtDriver *listening = nullptr;
+
 class QtDriver final : public Driver, public QObject {
 public:
     QtDriver()
@@ -41,8 +66,15 @@ public:
         , program(m_runtime)
     {
         qApp->installEventFilter(this);
+        listening = this;
+        previousHandler = QAccessible::installUpdateHandler(heard);
     }
-    ~QtDriver() override { qApp->removeEventFilter(this); }
+    ~QtDriver() override
+    {
+        QAccessible::installUpdateHandler(previousHandler);
+        listening = nullptr;
+        qApp->removeEventFilter(this);
+    }
 
     bool exists(const std::string &form) const override { return window(form) != nullptr; }
     bool visible(const std::string &form) const override
@@ -246,6 +278,50 @@ public:
         m_runtime.showMessage(&program.main.window(), text);
     }
     orvanel::platform::Runtime &runtime() override { return m_runtime; }
+    std::vector<Reading> readings(const std::string &form, const std::string &control) override
+    {
+        Reading reading { "QAccessible", {}, {} };
+        QWidget *c = widget(form, control);
+        if (QAccessibleInterface *object = c ? QAccessible::queryAccessibleInterface(c) : nullptr) {
+            reading.name = utf8(object->text(QAccessible::Name));
+            reading.role = roleOf(object->role());
+        }
+        return { reading };
+    }
+    void pressShiftTab() override
+    {
+        QWidget *target = QApplication::focusWidget();
+        if (!target)
+            target = QApplication::activeWindow();
+        ASSERT_TRUE(target);
+        QTest::keyClick(target, Qt::Key_Tab, Qt::ShiftModifier);
+    }
+    bool chooseByAccessKeys(const std::string &form, const std::string &letters) override
+    {
+        // Alt with the menu's letter opens it from the menu bar; each letter
+        // after it goes to the menu open then.
+        QtWindow *w = window(form);
+        bool triggered = false;
+        const QList<QAction *> actions = w->findChildren<QAction *>();
+        for (QAction *action : actions)
+            QObject::connect(action, &QAction::triggered, this, [&] { triggered = true; });
+        const auto key = [](char c) {
+            return Qt::Key(Qt::Key_A + (std::toupper(static_cast<unsigned char>(c)) - 'A'));
+        };
+        QTest::keyClick(w, key(letters.at(0)), Qt::AltModifier);
+        for (char c : letters.substr(1)) {
+            if (!QTest::qWaitFor([] { return QApplication::activePopupWidget() != nullptr; })) {
+                ADD_FAILURE() << "no menu open before " << c;
+                break;
+            }
+            QTest::keyClick(QApplication::activePopupWidget(), key(c));
+        }
+        for (QAction *action : actions)
+            action->disconnect(this);
+        while (QWidget *popup = QApplication::activePopupWidget())
+            popup->close();
+        return triggered;
+    }
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override
@@ -261,6 +337,18 @@ protected:
     }
 
 private:
+    // A value change of a control, with the value it tells.
+    static void heard(QAccessibleEvent *event)
+    {
+        auto *control = qobject_cast<QWidget *>(event->object());
+        if (!listening || !control || event->type() != QAccessible::ValueChanged)
+            return;
+        const auto *change = static_cast<QAccessibleValueChangeEvent *>(event);
+        listening->announcements.push_back(
+            { utf8(control->window()->objectName()) + "." + utf8(control->objectName()),
+                utf8(change->value().toString()) });
+    }
+
     void answer(QMessageBox *box)
     {
         Message m;
@@ -316,6 +404,7 @@ private:
     orvanel::Program program;
     QList<QMessageBox *> answering;
     QWidget *pressedIn = nullptr;
+    QAccessible::UpdateHandler previousHandler = nullptr;
 };
 
 } // namespace

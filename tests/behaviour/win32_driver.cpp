@@ -3,7 +3,9 @@
 // the dialog manager) before they are dispatched, buttons are pressed with
 // BM_CLICK, menu entries send their WM_COMMAND or are chosen with keys through
 // the system's menu loop, and a CBT hook reads each message box as it is
-// activated and answers it with OK. A test of the start's failure comes last.
+// activated and answers it with OK. Controls are read as screen readers read
+// them, through oleacc and by the rules of Windows' own proxies, and a WinEvent
+// hook hears what the boxes announce. Tests of this runtime alone come last.
 
 #include "tests/behaviour/driver.h"
 
@@ -12,8 +14,10 @@
 #include "platform/win32/win32_window.h"
 
 #include <gtest/gtest.h>
+#include <oleacc.h>
 
 #include <algorithm>
+#include <cctype>
 #include <chrono>
 #include <cstdlib>
 
@@ -40,6 +44,118 @@ std::wstring className(HWND hwnd)
     return name;
 }
 
+bool isClass(HWND hwnd, const wchar_t *cls)
+{
+    wchar_t name[64] = {};
+    RealGetWindowClassW(hwnd, name, 64);
+    return lstrcmpiW(name, cls) == 0;
+}
+
+// IAccessible's identifier, defined here: in its place MinGW's oleacc import
+// library has an import thunk, which AccessibleObjectFromWindow answers with
+// E_NOINTERFACE.
+const IID accessibleInterface
+    = { 0x618736e0, 0x3c3d, 0x11cf, { 0x81, 0x0c, 0x00, 0xaa, 0x00, 0x38, 0x9b, 0x71 } };
+
+std::string bstrText(BSTR text)
+{
+    return text ? toUtf8(std::wstring_view(text, SysStringLen(text))) : std::string();
+}
+
+Driver::Role roleOfSystem(LONG role)
+{
+    switch (role) {
+    case ROLE_SYSTEM_STATICTEXT:
+        return Driver::Role::StaticText;
+    case ROLE_SYSTEM_TEXT:
+        return Driver::Role::EditableText;
+    case ROLE_SYSTEM_PUSHBUTTON:
+        return Driver::Role::PushButton;
+    case ROLE_SYSTEM_GROUPING:
+        return Driver::Role::Grouping;
+    default:
+        return Driver::Role::Other;
+    }
+}
+
+// What oleacc's standard object for the control's client area says: the
+// control's name and role. The generic role of a client area is no role of
+// its own: Wine's oleacc gives it to every control but an edit box.
+Driver::Reading oleaccReading(HWND hwnd)
+{
+    Driver::Reading reading { "oleacc", {}, {} };
+    IAccessible *object = nullptr;
+    const HRESULT made = AccessibleObjectFromWindow(hwnd, static_cast<DWORD>(OBJID_CLIENT),
+        accessibleInterface, reinterpret_cast<void **>(&object));
+    if (FAILED(made)) {
+        ADD_FAILURE() << "AccessibleObjectFromWindow: error " << std::hex << made;
+        return reading;
+    }
+    VARIANT self;
+    VariantInit(&self);
+    self.vt = VT_I4;
+    self.lVal = CHILDID_SELF;
+    BSTR name = nullptr;
+    if (SUCCEEDED(object->get_accName(self, &name)))
+        reading.name = bstrText(name); // none: read without a name
+    SysFreeString(name);
+    VARIANT role;
+    VariantInit(&role);
+    if (SUCCEEDED(object->get_accRole(self, &role)) && role.vt == VT_I4
+        && role.lVal != ROLE_SYSTEM_CLIENT)
+        reading.role = roleOfSystem(role.lVal);
+    VariantClear(&role);
+    object->Release();
+    return reading;
+}
+
+// How Windows' proxies name a text box: after the nearest visible static
+// control before it in z-order, looked for no further than a control that is
+// a tab stop or begins a group. Wine's oleacc looks at the one window before
+// the box only.
+std::string labelBefore(HWND box)
+{
+    for (HWND w = GetWindow(box, GW_HWNDPREV); w; w = GetWindow(w, GW_HWNDPREV)) {
+        const LONG_PTR style = GetWindowLongPtrW(w, GWL_STYLE);
+        if (!(style & WS_VISIBLE))
+            continue;
+        if (isClass(w, L"Static")) {
+            std::string text = windowText(w);
+            if (style & SS_NOPREFIX)
+                return text;
+            std::string shown; // "&" marks the access key, "&&" is an "&"
+            for (std::size_t i = 0; i < text.size(); ++i) {
+                if (text[i] == '&' && i + 1 < text.size())
+                    ++i;
+                shown += text[i];
+            }
+            return shown;
+        }
+        if (style & (WS_TABSTOP | WS_GROUP))
+            break;
+    }
+    return {};
+}
+
+// What Windows' own proxies read of the live control: the role that its
+// system class and style give, and for a text box the name of its label.
+Driver::Reading proxyReading(HWND hwnd)
+{
+    Driver::Reading reading { "the rules of Windows' proxies", {}, Driver::Role::Other };
+    const LONG_PTR type = GetWindowLongPtrW(hwnd, GWL_STYLE) & BS_TYPEMASK;
+    if (isClass(hwnd, L"Static")) {
+        reading.role = Driver::Role::StaticText;
+    } else if (isClass(hwnd, L"Edit")) {
+        reading.role = Driver::Role::EditableText;
+        reading.name = labelBefore(hwnd);
+    } else if (isClass(hwnd, L"Button") && type == BS_GROUPBOX) {
+        reading.role = Driver::Role::Grouping;
+    } else if (isClass(hwnd, L"Button") && (type == BS_PUSHBUTTON || type == BS_DEFPUSHBUTTON)) {
+        reading.role = Driver::Role::PushButton;
+    }
+    return reading;
+}
+
 class Win32Driver;
 Win32Driver *current = nullptr;
 
@@ -51,9 +167,15 @@ public:
     {
         current = this;
         hook = SetWindowsHookExW(WH_CBT, cbtHook, nullptr, GetCurrentThreadId());
+        com = SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED));
+        valueHook = SetWinEventHook(EVENT_OBJECT_VALUECHANGE, EVENT_OBJECT_VALUECHANGE, nullptr,
+            valueChanged, GetCurrentProcessId(), GetCurrentThreadId(), WINEVENT_OUTOFCONTEXT);
     }
     ~Win32Driver() override
     {
+        UnhookWinEvent(valueHook);
+        if (com)
+            CoUninitialize();
         UnhookWindowsHookEx(hook);
         current = nullptr;
     }
@@ -287,8 +409,83 @@ public:
         m_runtime.showMessage(&program.main.window(), text);
     }
     orvanel::platform::Runtime &runtime() override { return m_runtime; }
+    std::vector<Reading> readings(const std::string &form, const std::string &control) override
+    {
+        HWND c = handle(form, control);
+        if (!c)
+            return {};
+        return { oleaccReading(c), proxyReading(c) };
+    }
+    void pressShiftTab() override
+    {
+        // The dialog manager reads Shift's state as the Tab key goes down.
+        BYTE keys[256];
+        GetKeyboardState(keys);
+        keys[VK_SHIFT] |= 0x80;
+        SetKeyboardState(keys);
+        stroke(VK_TAB);
+        keys[VK_SHIFT] &= 0x7f;
+        SetKeyboardState(keys);
+    }
+    bool chooseByAccessKeys(const std::string &form, const std::string &letters) override
+    {
+        // Alt with the menu's letter enters the system's menu loop, which
+        // takes the entries' letters as it waits for keys.
+        menuKeys.clear();
+        for (char c : letters.substr(1))
+            menuKeys.push_back(static_cast<WPARAM>(std::toupper(static_cast<unsigned char>(c))));
+        menuOwner = window(form)->handle();
+        menuEscapes = 0;
+        menuCommands = 0;
+        HHOOK idle = SetWindowsHookExW(WH_CALLWNDPROC, menuIdleHook, nullptr, GetCurrentThreadId());
+        const LPARAM alt = LPARAM(1) << 29;
+        const auto first = static_cast<unsigned char>(letters.at(0));
+        send(WM_SYSKEYDOWN, VK_MENU, 1 | alt);
+        send(WM_SYSKEYDOWN, static_cast<WPARAM>(std::toupper(first)), 1 | alt);
+        send(WM_SYSCHAR, static_cast<WPARAM>(std::tolower(first)), 1 | alt);
+        send(WM_SYSKEYUP, static_cast<WPARAM>(std::toupper(first)), 1 | alt | (LPARAM(3) << 30));
+        send(WM_KEYUP, VK_MENU, 1 | (LPARAM(3) << 30));
+        UnhookWindowsHookEx(idle);
+        pump();
+        return menuCommands > 0;
+    }
 
 private:
+    // A value change of a control, heard as a screen reader hears it: the
+    // value read from the object that the event names.
+    static void CALLBACK valueChanged(
+        HWINEVENTHOOK, DWORD, HWND hwnd, LONG object, LONG child, DWORD, DWORD)
+    {
+        if (current)
+            current->heard(hwnd, object, child);
+    }
+    void heard(HWND hwnd, LONG object, LONG child)
+    {
+        std::string control;
+        for (const Win32Window *w : m_runtime.windows()) {
+            if (!w->nameOf(hwnd).empty())
+                control = std::string(w->name()) + "." + std::string(w->nameOf(hwnd));
+        }
+        if (control.empty())
+            return;
+        IAccessible *source = nullptr;
+        VARIANT item;
+        VariantInit(&item);
+        std::string value;
+        if (SUCCEEDED(AccessibleObjectFromEvent(
+                hwnd, static_cast<DWORD>(object), static_cast<DWORD>(child), &source, &item))) {
+            BSTR text = nullptr;
+            if (SUCCEEDED(source->get_accValue(item, &text)))
+                value = bstrText(text);
+            SysFreeString(text);
+            VariantClear(&item);
+            source->Release();
+        } else {
+            ADD_FAILURE() << "AccessibleObjectFromEvent failed for " << control;
+        }
+        announcements.push_back({ control, value });
+    }
+
     struct Search {
         std::wstring cls;
         int found = 0;
@@ -462,6 +659,8 @@ private:
     Win32Runtime m_runtime;
     orvanel::Program program;
     HHOOK hook = nullptr;
+    HWINEVENTHOOK valueHook = nullptr;
+    bool com = false;
     HWND answered = nullptr;
     std::vector<WPARAM> menuKeys;
     HWND menuOwner = nullptr;
@@ -508,6 +707,144 @@ TEST(Win32Start, AWindowTheSystemRefusesIsToldAndEndsTheProgram)
     const std::string &text = answering->messages.front().text;
     EXPECT_TRUE(text.starts_with("Orvanel could not start: ")) << text;
     EXPECT_NE(text.find("\"frmorvix\""), std::string::npos) << text;
+}
+
+namespace {
+
+struct EnterCase {
+    const char *name;
+    std::function<void(Driver &)> reach; // brings the focus there
+    const char *focus; // "form.control"
+    std::function<bool(Driver &)> pressed; // what the press did
+    bool presses;
+};
+
+// Every child window of a form's window.
+std::vector<HWND> childrenOf(const std::string &form)
+{
+    std::vector<HWND> children;
+    HWND top = FindWindowW(orvanel::platform::win32::toWide("Orvanel." + form).c_str(), nullptr);
+    for (HWND c = top ? GetWindow(top, GW_CHILD) : nullptr; c; c = GetWindow(c, GW_HWNDNEXT))
+        children.push_back(c);
+    return children;
+}
+
+// WM_DPICHANGED with the rectangle Windows suggests: the window's own, scaled.
+void moveToDpi(const std::string &form, int from, int to)
+{
+    HWND hwnd = FindWindowW(orvanel::platform::win32::toWide("Orvanel." + form).c_str(), nullptr);
+    RECT r;
+    GetWindowRect(hwnd, &r);
+    RECT suggested { r.left, r.top, r.left + MulDiv(r.right - r.left, to, from),
+        r.top + MulDiv(r.bottom - r.top, to, from) };
+    SendMessageW(hwnd, 0x02E0, MAKEWPARAM(to, to), reinterpret_cast<LPARAM>(&suggested));
+}
+
+// How often a label overlaps a text box or a push button, and how many labels
+// have a window region other than their rectangle without those controls.
+std::pair<int, int> labelShapes(const std::string &form)
+{
+    int overlaps = 0;
+    int misshapen = 0;
+    const std::vector<HWND> children = childrenOf(form);
+    for (HWND label : children) {
+        if (!isClass(label, L"Static"))
+            continue;
+        RECT own;
+        GetWindowRect(label, &own);
+        HRGN wanted = CreateRectRgn(0, 0, own.right - own.left, own.bottom - own.top);
+        for (HWND other : children) {
+            const LONG_PTR type = GetWindowLongPtrW(other, GWL_STYLE) & BS_TYPEMASK;
+            RECT r;
+            RECT overlap;
+            GetWindowRect(other, &r);
+            if (!(isClass(other, L"Edit") || (isClass(other, L"Button") && type != BS_GROUPBOX))
+                || !IntersectRect(&overlap, &own, &r))
+                continue;
+            ++overlaps;
+            OffsetRect(&r, -own.left, -own.top);
+            HRGN hole = CreateRectRgnIndirect(&r);
+            CombineRgn(wanted, wanted, hole, RGN_DIFF);
+            DeleteObject(hole);
+        }
+        HRGN shape = CreateRectRgn(0, 0, 0, 0);
+        if (GetWindowRgn(label, shape) == ERROR)
+            SetRectRgn(shape, 0, 0, own.right - own.left, own.bottom - own.top);
+        misshapen += EqualRgn(shape, wanted) ? 0 : 1;
+        DeleteObject(shape);
+        DeleteObject(wanted);
+    }
+    return { overlaps, misshapen };
+}
+
+} // namespace
+
+// Enter presses the push button that has the focus, in every window, as in a
+// dialog box; from a text box it presses nothing, even once a button has had
+// the focus.
+TEST(Win32Keys, EnterPressesTheFocusedButtonAndNothingElse)
+{
+    const auto inputs = [](Driver &d) {
+        d.type("txtSB", "50");
+        d.type("txtcharlvl", "80");
+    };
+    const auto computed = [](Driver &d) { return d.text("frmorvix", "txtmax") == "255"; };
+    const EnterCase cases[] = {
+        { "a freshly opened Help window", [](Driver &d) { d.choose("helpa"); }, "frmhelp.cmdclose",
+            [](Driver &d) { return !d.visible("frmhelp"); }, true },
+        { "a freshly opened About window", [](Driver &d) { d.choose("bout"); }, "frmabout.Command1",
+            [](Driver &d) { return !d.visible("frmabout"); }, true },
+        { "Continue reached by Tab",
+            [&](Driver &d) {
+                inputs(d);
+                d.press(Key::Tab);
+            },
+            "frmorvix.cmdcontinue", computed, true },
+        { "a box after Continue had the focus",
+            [&](Driver &d) {
+                inputs(d);
+                d.press(Key::Tab);
+                d.type("txtSB", "");
+            },
+            "frmorvix.txtSB", computed, false },
+    };
+    for (const EnterCase &c : cases) {
+        for (Key key : { Key::Return, Key::Enter }) {
+            const std::unique_ptr<Driver> program = startProgram();
+            program->showMain();
+            c.reach(*program);
+            ASSERT_TRUE(program->waitFor([&] { return program->focus() == c.focus; }, 2000))
+                << c.name << ": the focus is in " << program->focus();
+            program->press(key);
+            program->waitFor([&] { return c.pressed(*program); }, c.presses ? 2000 : 200);
+            EXPECT_EQ(c.pressed(*program), c.presses)
+                << c.name << (key == Key::Enter ? ", keypad Enter" : ", Enter");
+            EXPECT_TRUE(program->messages.empty()) << c.name;
+        }
+    }
+}
+
+// A label that overlaps a text box or a push button leaves it out of its
+// window region, at any DPI: it neither hides the other nor draws on it, and
+// shows all the rest of itself.
+TEST(Win32Labels, EachLabelLeavesOutTheBoxesAndButtonsItOverlapsAtAnyDpi)
+{
+    const std::unique_ptr<Driver> program = startProgram();
+    program->showMain();
+    program->choose("helpa");
+    program->choose("bout");
+    for (const char *form : { "frmorvix", "frmhelp", "frmabout" }) {
+        for (const auto &[from, to] : { std::pair { 96, 96 }, { 96, 144 }, { 144, 96 } }) {
+            if (from != to)
+                moveToDpi(form, from, to);
+            program->waitFor([] { return false; }, 50);
+            const auto [overlaps, misshapen] = labelShapes(form);
+            EXPECT_EQ(misshapen, 0) << form << " at " << to << " dpi";
+            if (std::string(form) != "frmabout") {
+                EXPECT_GT(overlaps, 0) << form << " at " << to << " dpi";
+            }
+        }
+    }
 }
 
 } // namespace behaviour

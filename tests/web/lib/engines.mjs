@@ -15,6 +15,8 @@
 //                             clip { x, y, width, height }
 //   errors                    what the page reported as an error
 //   close()
+//   accessible(form, control) { role, name } in the accessibility tree, where
+//                             the engine's driver can read it (Chromium)
 //
 // Chromium is driven by Playwright (the page its test runner gives), Firefox by
 // puppeteer-core over WebDriver BiDi, WebKitGTK's MiniBrowser by
@@ -77,6 +79,23 @@ export class PlaywrightEngine {
   }
   screenshot(path, clip) {
     return this.page.screenshot({ path, clip });
+  }
+  // The role and name a control has in Chromium's accessibility tree, which
+  // screen readers read.
+  async accessible(form, control) {
+    const cdp = await this.page.context().newCDPSession(this.page);
+    try {
+      const { result } = await cdp.send('Runtime.evaluate', {
+        expression: `document.getElementById(${JSON.stringify(form)}).shadowRoot.getElementById(${JSON.stringify(control)})`,
+      });
+      const { nodes } = await cdp.send('Accessibility.getPartialAXTree', {
+        objectId: result.objectId,
+        fetchRelatives: false,
+      });
+      return { role: nodes[0]?.role?.value, name: nodes[0]?.name?.value };
+    } finally {
+      await cdp.detach();
+    }
   }
   close() {}
 }

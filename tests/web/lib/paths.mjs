@@ -1,5 +1,6 @@
-// Where the suite finds the site, the windows' descriptions and the shared
-// cases: from the environment, else beside a web build in build-web/.
+// Where the suite finds the site, the windows' descriptions, the shared cases
+// and the spoilt program: from the environment, else beside a web build in
+// build-web/.
 import { fileURLToPath } from 'node:url';
 import { resolve } from 'node:path';
 
@@ -11,4 +12,6 @@ export const paths = {
     process.env.ORVANEL_DESCRIPTIONS ?? resolve(repo, 'build-web/tests/web/descriptions.json'),
   cases: process.env.ORVANEL_CASES ?? resolve(repo, 'tests/cases/continue.tsv'),
   scripts: process.env.ORVANEL_SCRIPTS ?? resolve(repo, 'tests/cases/behaviour.txt'),
+  // The program with one thing spoilt, in place of the site's orvanel.js and .wasm.
+  spoilt: process.env.ORVANEL_SPOILT ?? resolve(repo, 'build-web/tests/web/spoilt'),
 };

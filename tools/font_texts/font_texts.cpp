@@ -7,10 +7,8 @@
 // texts also get all of Latin-1. A window drawing in a face not named fails
 // the build, as the site would have no font for it.
 
+#include "app/forms.h"
 #include "platform/web/web_fonts.h"
-#include "ui/info/frmabout.h"
-#include "ui/info/frmhelp.h"
-#include "ui/main/frmorvix.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -84,8 +82,7 @@ int main(int argc, char *argv[])
     };
 
     latin1(menuFace());
-    for (const FormDescription &form : { orvanel::frmorvixDescription(),
-             orvanel::frmhelpDescription(), orvanel::frmaboutDescription() }) {
+    for (const FormDescription &form : orvanel::allFormDescriptions()) {
         draw(captionFace(), form.title);
         for (const ControlDescription &c : form.controls) {
             const WebFace face = webFace(c.font ? *c.font : form.defaultFont);
