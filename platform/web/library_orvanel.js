@@ -19,6 +19,7 @@ var LibraryOrvanel = {
     sheet: null,
     listening: null, // ends every listener of this run
     events: {}, // the program's number of each event, by name
+    resting: null, // where the mouse rests under a menu a key opened
     pageFamilies: [], // the faces of menus and title bars
     decoder: null, // reads the program's UTF-8
     announcing: 0, // the timer that fills the live region
@@ -88,8 +89,14 @@ var LibraryOrvanel = {
       return element;
     },
 
+    // CSS pixels at 96 dots per inch, times the scale the window is laid out
+    // at (--scale, 1 on a desktop-sized page).
+    scaled: function(pixels) {
+      return 'calc(var(--scale, 1) * ' + pixels + 'px)';
+    },
+
     px: function(twips) {
-      return (twips / Orvanel.twipsPerPixel) + 'px';
+      return Orvanel.scaled(twips / Orvanel.twipsPerPixel);
     },
 
     // A text whose "&" marks the access key: the letter underlined, the text
@@ -153,10 +160,103 @@ var LibraryOrvanel = {
       return Orvanel.windows.filter((w) => w && !w.host.hidden);
     },
 
-    // Windows are scaled down as a whole where the desktop is too small for
-    // them, and kept inside it.
+    // On a desktop-sized page the windows stand where they were placed, at
+    // their own size; on a small one, narrower than twice the start-up
+    // window, as a phone's, they stand in a column (fitColumn).
     fit: function(w) {
+      if (Orvanel.small()) {
+        Orvanel.fitColumn();
+        w.host.scrollIntoView({block: 'nearest'});
+      } else {
+        Orvanel.fitFloating(w);
+      }
+    },
+
+    fitAll: function() {
+      if (Orvanel.small()) Orvanel.fitColumn();
+      else Orvanel.visibleWindows().forEach(Orvanel.fitFloating);
+    },
+
+    // A window's frame at 96 dots per inch, and the text of the window and
+    // the smallest text of its text boxes, measured once it is first shown.
+    baseSize: function(w) {
+      if (!w.base) {
+        var style = w.host.style;
+        var scale = style.getPropertyValue('--scale');
+        style.setProperty('--scale', '1');
+        var boxes = w.controls.filter((c) => c && c.element.tagName === 'INPUT');
+        w.base = {
+          width: w.frame.offsetWidth,
+          height: w.frame.offsetHeight,
+          text: parseFloat(getComputedStyle(w.frame).fontSize),
+          boxText: Math.min(...boxes.map((c) => parseFloat(getComputedStyle(c.element).fontSize))),
+        };
+        if (scale) style.setProperty('--scale', scale);
+        else style.removeProperty('--scale');
+      }
+      return w.base;
+    },
+
+    small: function() {
+      var start = Orvanel.windows.find((w) => w);
+      if (!start || (start.host.hidden && !start.base)) return false;
+      return document.documentElement.clientWidth < 2 * Orvanel.baseSize(start).width;
+    },
+
+    layoutLength: function(name) {
+      return parseFloat(getComputedStyle(document.documentElement).getPropertyValue(name));
+    },
+
+    // On a small page the windows stand in one column that scrolls, in the
+    // order they were made, and none covers another. Each is shown as wide as
+    // the page, up to the scale at which its text is --legible-text high, and
+    // laid out at that scale, as on a screen of more dots per inch; one that
+    // would be smaller than at 96 dots per inch is laid out as there and
+    // scaled down as a whole. A window with text boxes is laid out at least
+    // at the scale at which their text is --box-text high, the least at which
+    // Safari on an iPhone does not zoom into a box the focus goes to, and
+    // scaled down from there to the size it is shown at. The page's own text,
+    // the message box's among it, goes with the start-up window's scale.
+    fitColumn: function() {
       var desktop = Orvanel.desktop();
+      var page = document.documentElement;
+      var legible = Orvanel.layoutLength('--legible-text');
+      var boxText = Orvanel.layoutLength('--box-text');
+      var gap = Orvanel.layoutLength('--column-gap');
+      desktop.setAttribute('data-column', '');
+      var room = desktop.clientWidth;
+      var shownScale = (w) => Math.min(legible / w.base.text, room / w.base.width);
+      page.style.setProperty('--scale', shownScale(Orvanel.windows.find((w) => w)));
+      var y = 0;
+      Orvanel.visibleWindows().forEach((w) => {
+        var base = Orvanel.baseSize(w);
+        var shown = shownScale(w);
+        var host = w.host;
+        host.setAttribute('data-column', '');
+        host.style.setProperty('--scale', Math.max(1, shown, boxText / base.boxText));
+        host.style.transform = 'none';
+        var laidOut = w.frame.getBoundingClientRect();
+        w.scale = (shown * base.width) / laidOut.width;
+        var x = (room - shown * base.width) / 2;
+        host.style.transform = 'translate(' + x + 'px, ' + y + 'px) scale(' + w.scale + ')';
+        y += laidOut.height * w.scale + gap;
+      });
+    },
+
+    // Windows on a desktop-sized page are scaled down as a whole where the
+    // desktop is too small for them, and kept inside it.
+    fitFloating: function(w) {
+      var desktop = Orvanel.desktop();
+      if (desktop.hasAttribute('data-column')) {
+        desktop.removeAttribute('data-column');
+        desktop.scrollTop = 0;
+        document.documentElement.style.removeProperty('--scale');
+        Orvanel.windows.forEach((other) => {
+          if (!other) return;
+          other.host.removeAttribute('data-column');
+          other.host.style.removeProperty('--scale');
+        });
+      }
       var width = w.frame.offsetWidth;
       var height = w.frame.offsetHeight;
       var room = desktop.clientWidth;
@@ -190,10 +290,6 @@ var LibraryOrvanel = {
     cascadeStep: function() {
       var w = Orvanel.windows.find((w) => w && !w.host.hidden);
       return w ? w.titlebar.offsetHeight + w.frame.clientTop : 0;
-    },
-
-    fitAll: function() {
-      Orvanel.visibleWindows().forEach(Orvanel.fit);
     },
 
     // The controls that take the focus, in tab order.
@@ -269,8 +365,12 @@ var LibraryOrvanel = {
       return entry.parent < 0 ? w.topEntries : w.entries[entry.parent].children;
     },
 
+    // A menu opened by a key starts at the entry the key asked for, wherever
+    // the mouse rests (focus: 'first' or 'last'); one opened by the mouse
+    // has no entry taken yet (focus: null).
     openMenu: function(w, entry, focus) {
       if (!entry.menu) return;
+      Orvanel.resting = focus ? {} : null;
       Orvanel.siblings(w, entry).forEach((other) => {
         if (other !== entry) Orvanel.closeMenu(w, other);
       });
@@ -295,6 +395,23 @@ var LibraryOrvanel = {
       box = menu.getBoundingClientRect();
       if (box.left < 0) menu.classList.remove('flip-x');
       if (box.top < 0) menu.classList.remove('flip-y');
+    },
+
+    // Where a menu opened by a key appears under the resting mouse, an engine
+    // tells of the entry under it as if the mouse had entered it. The mouse
+    // takes an entry only once it moves from the point where it rested: the
+    // first point it is seen at after the key.
+    pointerRests: function(event) {
+      var rest = Orvanel.resting;
+      if (!rest) return false;
+      if (rest.x === undefined) {
+        rest.x = event.clientX;
+        rest.y = event.clientY;
+        return true;
+      }
+      if (rest.x === event.clientX && rest.y === event.clientY) return true;
+      Orvanel.resting = null;
+      return false;
     },
 
     closeMenu: function(w, entry) {
@@ -416,19 +533,41 @@ var LibraryOrvanel = {
       return true;
     },
 
+    // Keys that stand for a place on the keyboard are read by their place
+    // (event.code), as a desktop program reads them: WebKitGTK names Shift+Tab
+    // "Unidentified", and Option on a Mac turns letters into other characters.
+    // A key that has no place, as on some on-screen keyboards, goes by its name.
+    isTab: function(event) {
+      return event.code === 'Tab' || event.key === 'Tab';
+    },
+
+    // The number of a function key, F1 to F24; 0 for any other key.
+    functionKey: function(event) {
+      var named = /^F([0-9]+)$/.exec(event.code) || /^F([0-9]+)$/.exec(event.key);
+      return named ? Number(named[1]) : 0;
+    },
+
+    // The access letter of a key pressed with Alt (Option on a Mac): the
+    // letter it types where it types one of a to z, so that every layout keeps
+    // its own letters; else the letter of its place ("ç" of Option+C is C).
+    accessLetter: function(event) {
+      if (/^[a-z]$/i.test(event.key)) return event.key.toLowerCase();
+      var place = /^Key([A-Z])$/.exec(event.code);
+      return place ? place[1].toLowerCase() : '';
+    },
+
     // The keys of a window: menus, the function-key shortcuts, F10, access
     // keys with Alt, and Tab.
     windowKey: function(w, event) {
       if (Orvanel.busy || Orvanel.ended) return;
-      var key = event.key;
+      var tab = Orvanel.isTab(event);
+      var number = Orvanel.functionKey(event);
       var entry = Orvanel.entryOf(w, event.target);
-      if (entry && key !== 'Tab' && !/^F[0-9]/.test(key) && Orvanel.menuKey(w, entry, event)) {
+      if (entry && !tab && !number && Orvanel.menuKey(w, entry, event)) {
         event.preventDefault();
         return;
       }
-      var functionKey = /^F([0-9]+)$/.exec(key);
-      if (functionKey && !event.altKey && !event.ctrlKey && !event.metaKey && !event.shiftKey) {
-        var number = Number(functionKey[1]);
+      if (number && !event.altKey && !event.ctrlKey && !event.metaKey && !event.shiftKey) {
         var shortcut = w.entries.find((e) => e && e.functionKey === number && e.enabled);
         if (shortcut) {
           event.preventDefault();
@@ -443,8 +582,8 @@ var LibraryOrvanel = {
           return;
         }
       }
-      if (event.altKey && !event.ctrlKey && !event.metaKey && key.length === 1) {
-        var letter = key.toLowerCase();
+      var letter = Orvanel.accessLetter(event);
+      if (event.altKey && !event.ctrlKey && !event.metaKey && letter) {
         var menu = w.topEntries.find((e) => e.key === letter);
         var button = w.controls.find((c) => c && c.key === letter && !c.element.disabled);
         if (menu) {
@@ -457,7 +596,7 @@ var LibraryOrvanel = {
         }
         return;
       }
-      if (key === 'Tab' && !event.altKey && !event.ctrlKey && !event.metaKey) {
+      if (tab && !event.altKey && !event.ctrlKey && !event.metaKey) {
         event.preventDefault();
         if (entry) Orvanel.closeMenus(w, true);
         Orvanel.tab(w, event.shiftKey);
@@ -468,11 +607,10 @@ var LibraryOrvanel = {
     // front window when the focus is on none.
     pageKey: function(event) {
       if (Orvanel.busy || Orvanel.ended || event.defaultPrevented) return;
-      var key = event.key;
-      if (key === 'F6' && !event.ctrlKey && !event.metaKey) {
+      if (Orvanel.functionKey(event) === 6 && !event.ctrlKey && !event.metaKey) {
         event.preventDefault();
         Orvanel.cycleWindows(event.shiftKey);
-      } else if (key === 'Tab' && !event.shiftKey) {
+      } else if (Orvanel.isTab(event) && !event.shiftKey) {
         var inPage = document.activeElement && document.activeElement !== document.body;
         if (!inPage && Orvanel.visibleWindows().length) {
           event.preventDefault();
@@ -506,9 +644,11 @@ var LibraryOrvanel = {
       }
     },
 
-    // The title bar drags its window.
+    // The title bar drags its window; in the column of a small page the
+    // windows keep their places.
     drag: function(w, event) {
       if (event.button !== 0 || Orvanel.busy || event.target.closest('.closebox')) return;
+      if (w.host.hasAttribute('data-column')) return;
       var bar = w.titlebar;
       var startX = event.clientX - w.x;
       var startY = event.clientY - w.y;
@@ -541,7 +681,7 @@ var LibraryOrvanel = {
       // The focus stays on OK: Tab has nowhere else to go in the box, and a
       // press on its text or around it takes the focus nowhere.
       Orvanel.listen(box, 'keydown', (event) => {
-        if (event.key === 'Tab') {
+        if (Orvanel.isTab(event)) {
           event.preventDefault();
           ok.focus();
         } else if ((event.key === 'Enter' || event.key === ' ') && event.target !== ok) {
@@ -659,7 +799,7 @@ var LibraryOrvanel = {
       style.fontFamily = '"orvanel-' + face.file + '", sans-serif';
       w.families.add(style.fontFamily);
       style.fontWeight = face.emboldened ? 'bold' : 'normal';
-      style.fontSize = face.pixels + 'px';
+      style.fontSize = Orvanel.scaled(face.pixels);
       var font = c.font || w.defaultFont;
       if (font.underline) style.textDecoration = 'underline';
       var colour = c.textColour;
@@ -745,8 +885,8 @@ var LibraryOrvanel = {
           Orvanel.choose(w, entry);
         }
       });
-      Orvanel.listen(item, 'pointerenter', (event) => {
-        if (Orvanel.busy || event.pointerType === 'touch') return;
+      var pointed = (event) => {
+        if (Orvanel.busy || event.pointerType === 'touch' || Orvanel.pointerRests(event)) return;
         if (!parentEntry) {
           var open = Orvanel.openTop(w);
           if (open && open !== entry) {
@@ -760,6 +900,10 @@ var LibraryOrvanel = {
           if (other !== entry) Orvanel.closeMenu(w, other);
         });
         if (entry.menu) Orvanel.openMenu(w, entry, null);
+      };
+      Orvanel.listen(item, 'pointerenter', pointed);
+      Orvanel.listen(item, 'pointermove', (event) => {
+        if (Orvanel.resting) pointed(event);
       });
     },
   },
@@ -866,6 +1010,7 @@ var LibraryOrvanel = {
     Orvanel.closeMenus(w, false);
     w.host.hidden = true;
     w.host.removeAttribute('data-active');
+    Orvanel.fitAll(); // the column of a small page closes up
     if (Orvanel.active === w) {
       Orvanel.active = null;
       Orvanel.activateFront();

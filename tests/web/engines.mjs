@@ -1,13 +1,18 @@
 // The cases every runtime plays, in the engine ORVANEL_ENGINE names (firefox
-// or webkit), through node's test runner; Chromium plays them under Playwright
-// (behaviour.test.mjs, calculate.test.mjs). A case a script skips for this
-// engine is reported as skipped, with the script's reason.
+// or webkit), through node's test runner, and the page's own cases of keys
+// and of phones' screens (lib/keys.mjs, lib/phone.mjs); Chromium plays them
+// under Playwright (behaviour.test.mjs, calculate.test.mjs, keys.test.mjs,
+// phone.test.mjs). A case a script skips for this engine is reported as
+// skipped, with the script's reason, and so is a check that needs what the
+// engine cannot do.
 //
 //   ORVANEL_ENGINE=firefox node --test engines.mjs
 import assert from 'node:assert/strict';
 import { after, before, test } from 'node:test';
 import { readCases } from './lib/cases.mjs';
 import { launchers } from './lib/engines.mjs';
+import { keyCases } from './lib/keys.mjs';
+import { phoneChecks, phoneSizes, playPhoneCheck } from './lib/phone.mjs';
 import { paths } from './lib/paths.mjs';
 import { Page, playContinueCase, playScript, readScripts } from './lib/play.mjs';
 import { serve } from './lib/static-server.mjs';
@@ -48,3 +53,22 @@ readCases(paths.cases).forEach((c, index) => {
     noErrors();
   });
 });
+
+for (const c of keyCases) {
+  test(`Keys: ${c.name}`, async () => {
+    await c.play(await started());
+    noErrors();
+  });
+}
+
+for (const size of phoneSizes) {
+  for (const check of phoneChecks) {
+    test(`Phone ${size.join(' × ')}: ${check.name}`, async (t) => {
+      const cannot = check.needs && engine.cannot[check.needs];
+      if (cannot) return t.skip(cannot);
+      engine.errors.length = 0;
+      await playPhoneCheck(new Page(engine), check, size, server.url);
+      noErrors();
+    });
+  }
+}

@@ -8,8 +8,11 @@
 //   type(text)                key by key, at the focus
 //   insertText(text)          all at once, as a paste does
 //   click(x, y) / move(x, y)  the mouse, in CSS pixels of the viewport
+//   tap(x, y)                 a finger, where the engine has touch input
+//   cannot                    what the engine cannot do, as { tap: WHY }
 //   viewport(width, height)   the size of the page's viewport
-//   screenshot(path)          a PNG of the viewport
+//   screenshot(path, clip)    a PNG of the viewport, or of its rectangle
+//                             clip { x, y, width, height }
 //   errors                    what the page reported as an error
 //   close()
 //   accessible(form, control) { role, name } in the accessibility tree, where
@@ -22,6 +25,7 @@
 import { spawn } from 'node:child_process';
 import { createServer } from 'node:net';
 import { writeFileSync } from 'node:fs';
+import { cropPng } from './png.mjs';
 
 // Collects, from inside the page, the errors it reports: for an engine whose
 // driver does not pass the console on.
@@ -65,11 +69,16 @@ export class PlaywrightEngine {
   move(x, y) {
     return this.page.mouse.move(x, y);
   }
+  // Needs a page opened with hasTouch.
+  tap(x, y) {
+    return this.page.touchscreen.tap(x, y);
+  }
+  cannot = {};
   viewport(width, height) {
     return this.page.setViewportSize({ width, height });
   }
-  screenshot(path) {
-    return this.page.screenshot({ path });
+  screenshot(path, clip) {
+    return this.page.screenshot({ path, clip });
   }
   // The role and name a control has in Chromium's accessibility tree, which
   // screen readers read.
@@ -145,11 +154,15 @@ export class PuppeteerEngine {
   move(x, y) {
     return this.page.mouse.move(x, y);
   }
+  tap(x, y) {
+    return this.page.touchscreen.tap(x, y);
+  }
+  cannot = {};
   viewport(width, height) {
     return this.page.setViewport({ width, height });
   }
-  screenshot(path) {
-    return this.page.screenshot({ path });
+  screenshot(path, clip) {
+    return this.page.screenshot({ path, clip });
   }
   close() {
     return this.browser.close();
@@ -165,6 +178,21 @@ const freePort = () =>
       server.close(() => resolve(port));
     });
   });
+
+// The frame a narrow page is shown in, made with the page (url) or resized.
+function frame(url, width, height) {
+  let element = document.querySelector('iframe');
+  if (!element) {
+    element = document.createElement('iframe');
+    element.style.position = 'fixed';
+    element.style.left = element.style.top = '0';
+    element.style.border = '0';
+    element.src = url;
+    document.body.append(element);
+  }
+  element.style.width = `${width}px`;
+  element.style.height = `${height}px`;
+}
 
 export class SeleniumEngine {
   name = 'webkit';
@@ -203,8 +231,25 @@ export class SeleniumEngine {
   get errors() {
     return this.pageErrors ?? [];
   }
+  // MiniBrowser's window is no narrower than its toolbar: a page narrower
+  // than that is shown in a frame of its size at the window's top left
+  // corner, and the driver works inside the frame. The frame is put in a
+  // document of the page's own origin, the site's licence, so that the page
+  // is not a third party's, whose service worker WebKit keeps apart.
   async goto(url) {
-    await this.driver.get(url);
+    this.framed = !!this.frameSize;
+    if (this.framed) {
+      await this.driver.get(new URL('LICENSE.txt', url).href);
+      await this.driver.executeScript(frame, url, ...this.frameSize);
+      await this.driver.switchTo().frame(0);
+      // The frame's first document is an empty one.
+      await this.driver.wait(
+        () => this.driver.executeScript("return location.href !== 'about:blank' && document.readyState !== 'loading'"),
+        10_000,
+      );
+    } else {
+      await this.driver.get(url);
+    }
     await this.driver.executeScript(collectErrors);
   }
   async evaluate(fn, ...args) {
@@ -248,16 +293,31 @@ export class SeleniumEngine {
   move(x, y) {
     return this.driver.actions().move({ x: Math.round(x), y: Math.round(y), origin: 'viewport' }).perform();
   }
+  // A pointer of type touch reaches MiniBrowser's page as the mouse.
+  cannot = { tap: 'WebKitWebDriver delivers a touch pointer as the mouse (pointerType "mouse")' };
   async viewport(width, height) {
     // The window's size is set; what the page gets of it is read back and the
     // difference added once.
+    if (this.framed) await this.driver.switchTo().defaultContent();
+    const inner = () => this.driver.executeScript('return [innerWidth, innerHeight]');
     await this.driver.manage().window().setRect({ width, height });
-    const [w, h] = await this.driver.executeScript('return [innerWidth, innerHeight]');
-    if (w !== width || h !== height)
+    let [w, h] = await inner();
+    if (w !== width || h !== height) {
       await this.driver.manage().window().setRect({ width: 2 * width - w, height: 2 * height - h });
+      [w, h] = await inner();
+    }
+    // Narrower than the window can be: a frame from the next page loaded on.
+    this.frameSize = w > width ? [width, height] : null;
+    if (this.framed) {
+      await this.driver.executeScript(frame, null, width, height);
+      await this.driver.switchTo().frame(0);
+    }
   }
-  async screenshot(path) {
-    writeFileSync(path, Buffer.from(await this.driver.takeScreenshot(), 'base64'));
+  // A rectangle is cut out of the viewport's picture: WebKitWebDriver's
+  // picture of an element leaves out parts of the page.
+  async screenshot(path, clip) {
+    const picture = Buffer.from(await this.driver.takeScreenshot(), 'base64');
+    writeFileSync(path, clip ? cropPng(picture, clip) : picture);
   }
   async close() {
     await this.driver?.quit().catch(() => {});
