@@ -1,10 +1,12 @@
 // Checks the built web site as a static host would serve it: that the service
 // worker keeps exactly the site's files, that the page loads nothing from
-// elsewhere and nothing its Content-Security-Policy forbids, that the
+// elsewhere and nothing its Content-Security-Policy forbids, that the policy
+// allows exactly the page's inline scripts and styles by their hashes, that the
 // manifest's icons are there in their sizes, and that every font ships with
 // its licence.
 //
 //   node check_site.mjs SITE_FOLDER
+import { createHash } from 'node:crypto';
 import { readFileSync, readdirSync, statSync, existsSync } from 'node:fs';
 import { join, relative } from 'node:path';
 
@@ -22,10 +24,18 @@ const worker = read('sw.js');
 const listed = JSON.parse(`[${/const FILES = \[(.*)\];/.exec(worker)[1].replaceAll("'", '"')}]`);
 const csp = /http-equiv="Content-Security-Policy" content="([^"]*)"/.exec(html)?.[1] ?? '';
 const directive = (name) => (csp.match(new RegExp(`(?:^|;)\\s*${name} ([^;]*)`))?.[1] ?? '').split(/\s+/);
+// The inline scripts and styles, each as its hash, by the directive that
+// must allow it; and what else the policy allows beyond the site itself.
+const inline = (tag) => [...html.matchAll(new RegExp(`<${tag}(\\s[^>]*)?>([^]*?)</${tag}>`, 'g'))]
+  .filter((m) => !/\bsrc=/.test(m[1] ?? ''))
+  .map((m) => `'sha256-${createHash('sha256').update(m[2], 'utf8').digest('base64')}'`);
+const hashes = { 'script-src': inline('script'), 'style-src': inline('style') };
+const hashed = (d) => directive(d).filter((s) => s.startsWith("'sha256-"));
+const sameSets = (a, b) => a.length === b.length && a.every((x) => b.includes(x));
+const styleText = [...html.matchAll(/<style>([^]*?)<\/style>/g)].map((m) => m[1]).join('\n');
 const references = [
   ...[...html.matchAll(/(?:src|href)="([^"]*)"/g)].map((m) => m[1]),
-  ...['orvanel.css'].flatMap((css) =>
-    [...read(css).matchAll(/url\(([^)]*)\)/g)].map((m) => m[1])),
+  ...[...styleText.matchAll(/url\(([^)]*)\)/g)].map((m) => m[1]),
   ...manifest.icons.map((icon) => icon.src),
 ];
 // The width and height a PNG's header gives.
@@ -47,12 +57,15 @@ const checks = [
   ['the policy allows only the site itself and WebAssembly',
     () => [
       ...['script-src', 'style-src', 'font-src', 'img-src', 'connect-src', 'manifest-src']
-        .filter((d) => directive(d).some((s) => !["'self'", "'wasm-unsafe-eval'"].includes(s))),
+        .filter((d) => directive(d).some((s) => !["'self'", "'wasm-unsafe-eval'"].includes(s)
+          && !(d in hashes && s.startsWith("'sha256-")))),
       ...(directive('script-src').includes("'wasm-unsafe-eval'") ? [] : ['no wasm-unsafe-eval']),
       ...(directive('default-src').includes("'none'") ? [] : ['default-src is not none']),
     ]],
-  ['the page has no inline script, style or handler',
-    () => [...html.matchAll(/<script(?![^>]*\bsrc=)[^>]*>|<style|\sstyle=|\son[a-z]+=/gi)].map((m) => m[0])],
+  ['the policy allows each inline script and style by its hash, and nothing more',
+    () => Object.entries(hashes).filter(([d, wanted]) => !sameSets(hashed(d), wanted)).map(([d]) => d)],
+  ['the page has no inline handler or style attribute',
+    () => [...html.matchAll(/<[^>]*\s(?:style|on[a-z]+)=[^>]*>/gi)].map((m) => m[0])],
   ['the manifest makes an installable app',
     () => [
       ...['name', 'short_name', 'start_url', 'display', 'theme_color', 'background_color']

@@ -99,31 +99,6 @@ var LibraryOrvanel = {
       return Orvanel.scaled(twips / Orvanel.twipsPerPixel);
     },
 
-    // A text whose "&" marks the access key: the letter underlined, the text
-    // as it reads. "&&" stands for "&".
-    setAccessText: function(element, text) {
-      var key = '';
-      var parts = text.split('&&');
-      element.textContent = '';
-      parts.forEach((part, i) => {
-        if (i > 0) element.append('&');
-        var at = part.indexOf('&');
-        if (at < 0 || at + 1 >= part.length || key) {
-          element.append(part.replace(/&/g, ''));
-          return;
-        }
-        key = part[at + 1].toLowerCase();
-        element.append(part.slice(0, at));
-        Orvanel.element('span', 'access', element).textContent = part[at + 1];
-        element.append(part.slice(at + 2));
-      });
-      return key;
-    },
-
-    plainText: function(text) {
-      return text.split('&&').map((part) => part.replace(/&/g, '')).join('&');
-    },
-
     // What happens on the page is handed to the program one event at a time,
     // by the event's name. While a handler waits in the message box, every
     // other event is dropped: Asyncify can hold one waiting call only. The
@@ -157,7 +132,7 @@ var LibraryOrvanel = {
     },
 
     visibleWindows: function() {
-      return Orvanel.windows.filter((w) => w && !w.host.hidden);
+      return Orvanel.windows.filter((w) => w && !w.host.hidden && !w.waiting);
     },
 
     // On a desktop-sized page the windows stand where they were placed, at
@@ -699,6 +674,23 @@ var LibraryOrvanel = {
       ok.focus();
     },
 
+    // What the user clicked in a window before the program took it over is
+    // done now, in the order clicked: a push button pressed, a menu entry
+    // chosen or opened. A click while a message box waits is dropped, as it
+    // would have been once the program was ready.
+    replay: function() {
+      var early = window.orvanelEarly;
+      if (!early) return;
+      early.clicks.splice(0).forEach((click) => {
+        var w = Orvanel.windows.find((w) => w && w.host.id === click.window);
+        if (!w || Orvanel.ended || Orvanel.busy) return;
+        var target = click.entry !== null
+          ? w.root.querySelector('[data-entry="' + click.entry + '"]')
+          : w.root.getElementById(click.id);
+        if (target) target.click();
+      });
+    },
+
     // The live region says each result that the program writes into a box
     // whose writes are announced, with the words of the box's label; an empty
     // text says nothing. The region is emptied first, so that a result equal
@@ -732,82 +724,86 @@ var LibraryOrvanel = {
       if (Module['ended']) Module['ended'](failure || null);
     },
 
-    // The function key of a shortcut, 1 for "F1" to 12 for "F12"; 0 for none.
-    functionKey: function(shortcut) {
-      if (!shortcut) return 0;
-      var key = /^F([1-9]|1[0-2])$/.exec(shortcut);
-      if (!key) throw new Error('no function key "' + shortcut + '"');
-      return Number(key[1]);
+    // The window of that name that the site's build wrote into the page,
+    // when its signature is the program's: written from the same description
+    // by the same code, it is the window the program would build. It is taken
+    // over as it is, with what the user typed and the focus; the page's
+    // script that looked after it until now stops.
+    adopt: function(name, signature) {
+      var host = document.getElementById(name);
+      var early = window.orvanelEarly;
+      if (!host || !host.hasAttribute('data-prerendered') || !host.shadowRoot) return null;
+      if (host.getAttribute('data-signature') !== signature || Orvanel.windows.some(
+          (w) => w && w.host === host)) {
+        return null;
+      }
+      if (early) early.stop();
+      return host;
     },
 
-    // Each kind of control, by the name its description gives it, made in
-    // parent from its description c; the control is what the page keeps of it.
-    builders: {
-      label: function(w, c, parent, control) {
-        var element = Orvanel.element('div', 'label', parent);
-        element.textContent = c.text;
-        return element;
-      },
-      textBox: function(w, c, parent, control) {
-        var element = Orvanel.element('input', 'textbox', parent);
-        element.type = 'text';
-        element.value = c.text;
-        element.inputMode = 'decimal';
-        element.autocomplete = 'off';
-        element.setAttribute('autocorrect', 'off');
-        element.setAttribute('autocapitalize', 'off');
-        element.spellcheck = false;
-        if (c.accessibleName) element.setAttribute('aria-label', c.accessibleName);
-        control.focusable = true;
-        return element;
-      },
-      pushButton: function(w, c, parent, control) {
-        var element = Orvanel.element('button', 'push', parent);
-        element.type = 'button';
-        control.key = Orvanel.setAccessText(element, c.text);
-        if (control.key) element.setAttribute('aria-keyshortcuts', 'Alt+' + control.key.toUpperCase());
-        Orvanel.listen(element, 'click', () => Orvanel.dispatch(w, 'click', control.index));
-        control.focusable = true;
-        return element;
-      },
-      frame: function(w, c, parent, control) {
-        var element = Orvanel.element('fieldset', 'group', parent);
-        Orvanel.element('div', 'etch', element).setAttribute('aria-hidden', 'true');
-        Orvanel.element('legend', '', element).textContent = c.text;
-        return element;
-      },
+    // A window built afresh from its markup, hidden. One of that name in the
+    // page that could not be taken over gives way to it, and its text boxes'
+    // texts and the focus among them go over to the new one.
+    build: function(name, markup) {
+      var host = Orvanel.element('div', 'window');
+      host.id = name;
+      host.hidden = true;
+      var root = host.attachShadow({mode: 'open'});
+      root.innerHTML = markup;
+      var stale = document.getElementById(name);
+      var early = window.orvanelEarly;
+      if (stale && stale.hasAttribute('data-prerendered')) {
+        if (early) early.stop();
+        var old = stale.shadowRoot;
+        if (old) {
+          old.querySelectorAll('input[id]').forEach((input) => {
+            var box = root.getElementById(input.id);
+            if (box) box.value = input.value;
+          });
+          var focused = old.activeElement && root.getElementById(old.activeElement.id);
+          if (focused && (!early || old.activeElement !== early.focused)) host.kept = focused;
+        }
+        stale.replaceWith(host);
+      } else {
+        Orvanel.desktop().append(host);
+      }
+      return host;
     },
 
-    // A control in the client area or in its frame, which is made before it.
+    // What the page does with each kind of control, by the name its
+    // description gives it: whether it takes the focus, and whether a click
+    // on it is the program's.
+    kinds: {
+      label: {focusable: false, clicked: false},
+      textBox: {focusable: true, clicked: false},
+      pushButton: {focusable: true, clicked: true},
+      frame: {focusable: false, clicked: false},
+    },
+
+    // The access key of an element's text, the letter underlined; '' for none.
+    accessKey: function(element) {
+      var letter = element.querySelector('.access');
+      return letter ? letter.textContent.toLowerCase() : '';
+    },
+
+    // A control of the window's markup, found by its name, with what the page
+    // keeps of it.
     control: function(w, index, c, face) {
-      if (!Object.prototype.hasOwnProperty.call(Orvanel.builders, c.kind)) {
+      if (!Object.prototype.hasOwnProperty.call(Orvanel.kinds, c.kind)) {
         throw new Error('window "' + w.host.id + '": no control of the kind "' + c.kind + '"');
       }
-      var parent = c.container ? w.named[c.container].element : w.client;
+      var kind = Orvanel.kinds[c.kind];
+      var element = w.root.getElementById(c.name);
+      if (!element) throw new Error('window "' + w.host.id + '": no control "' + c.name + '"');
       var control = {
-        element: null, index: index, tabIndex: c.tabIndex, focusable: false, key: '',
-        announced: c.announced, label: c.accessibleName,
+        element: element, index: index, tabIndex: c.tabIndex, focusable: kind.focusable,
+        key: kind.clicked ? Orvanel.accessKey(element) : '', announced: c.announced,
+        label: c.accessibleName,
       };
-      var element = Orvanel.builders[c.kind](w, c, parent, control);
-      element.id = c.name;
-      if (control.focusable) element.tabIndex = 0;
-      var style = element.style;
-      style.left = Orvanel.px(c.rect.left);
-      style.top = Orvanel.px(c.rect.top);
-      style.width = Orvanel.px(c.rect.width);
-      style.height = Orvanel.px(c.rect.height);
-      style.fontFamily = '"orvanel-' + face.file + '", sans-serif';
-      w.families.add(style.fontFamily);
-      style.fontWeight = face.emboldened ? 'bold' : 'normal';
-      style.fontSize = Orvanel.scaled(face.pixels);
-      var font = c.font || w.defaultFont;
-      if (font.underline) style.textDecoration = 'underline';
-      var colour = c.textColour;
-      if (colour) {
-        var rgb = (colour.red << 16) | (colour.green << 8) | colour.blue;
-        style.color = '#' + (0x1000000 + rgb).toString(16).slice(1);
+      if (kind.clicked) {
+        Orvanel.listen(element, 'click', () => Orvanel.dispatch(w, 'click', control.index));
       }
-      control.element = element;
+      w.families.add('"orvanel-' + face.file + '", sans-serif');
       w.controls[index] = control;
       w.named[c.name] = control;
     },
@@ -825,51 +821,18 @@ var LibraryOrvanel = {
     },
 
     menuEntry: function(w, index, parentIndex, description) {
-      var content = description.text;
-      var functionKey = Orvanel.functionKey(description.shortcut);
-      var enabled = description.enabled;
-      var opensMenu = description.submenu.length > 0;
       var parentEntry = parentIndex >= 0 ? w.entries[parentIndex] : null;
-      var container;
-      if (!parentEntry) {
-        if (!w.menubar) {
-          w.menubar = Orvanel.element('div', 'menubar');
-          w.menubar.setAttribute('role', 'menubar');
-          w.menubar.setAttribute('aria-label', 'Menu bar');
-          w.frame.insertBefore(w.menubar, w.client);
-        }
-        container = w.menubar;
-      } else {
-        container = parentEntry.menu;
-      }
-      var wrapper = Orvanel.element('div', parentEntry ? 'entry' : 'entry top', container);
-      wrapper.setAttribute('role', 'none');
-      var item = Orvanel.element('div', 'item', wrapper);
-      item.setAttribute('role', 'menuitem');
-      item.tabIndex = -1;
-      item.dataset.entry = index;
-      var label = Orvanel.element('span', 'text', item);
+      var item = w.root.querySelector('[data-entry="' + index + '"]');
+      if (!item) throw new Error('window "' + w.host.id + '": no menu entry ' + index);
+      var shortcut = /^F([0-9]+)$/.exec(item.getAttribute('aria-keyshortcuts') || '');
+      var menu = item.nextElementSibling;
       var entry = {
-        number: index, parent: parentIndex, item: item, menu: null, children: [],
-        enabled: !!enabled, functionKey: functionKey, label: Orvanel.plainText(content),
-        key: Orvanel.setAccessText(label, content),
+        number: index, parent: parentIndex, item: item,
+        menu: description.submenu.length > 0 ? menu : null, children: [],
+        enabled: !!description.enabled, functionKey: shortcut ? Number(shortcut[1]) : 0,
+        label: item.querySelector('.text').textContent,
+        key: Orvanel.accessKey(item),
       };
-      if (description.name) item.id = description.name;
-      if (!enabled) item.setAttribute('aria-disabled', 'true');
-      if (functionKey) {
-        item.setAttribute('aria-keyshortcuts', 'F' + functionKey);
-        var shown = Orvanel.element('span', 'shortcut', item);
-        shown.setAttribute('aria-hidden', 'true');
-        shown.textContent = 'F' + functionKey;
-      }
-      if (opensMenu) {
-        item.setAttribute('aria-haspopup', 'menu');
-        item.setAttribute('aria-expanded', 'false');
-        entry.menu = Orvanel.element('div', 'menu', wrapper);
-        entry.menu.setAttribute('role', 'menu');
-        entry.menu.setAttribute('aria-label', entry.label);
-        entry.menu.hidden = true;
-      }
       w.entries[index] = entry;
       if (parentEntry) parentEntry.children.push(entry);
       else w.topEntries.push(entry);
@@ -912,7 +875,7 @@ var LibraryOrvanel = {
   orvanel_web_start: function(json, length) {
     var start = JSON.parse(Orvanel.text(json, length));
     var unknown = start.controlKinds.filter(
-        (kind) => !Object.prototype.hasOwnProperty.call(Orvanel.builders, kind));
+        (kind) => !Object.prototype.hasOwnProperty.call(Orvanel.kinds, kind));
     if (unknown.length) {
       throw new Error('the page cannot build controls of the kinds ' + unknown.join(', '));
     }
@@ -939,38 +902,28 @@ var LibraryOrvanel = {
     if (!Object.prototype.hasOwnProperty.call(placements, form.placement)) {
       throw new Error('window "' + form.name + '": no placement "' + form.placement + '"');
     }
-    var host = Orvanel.element('div', 'window');
-    host.id = form.name;
-    host.hidden = true;
-    var root = host.attachShadow({mode: 'open'});
-    root.adoptedStyleSheets = [Orvanel.sheet];
-    var frame = Orvanel.element('div', 'frame', root);
-    frame.setAttribute('role', 'dialog');
-    frame.setAttribute('aria-labelledby', 'title');
-    frame.tabIndex = -1;
-    var titlebar = Orvanel.element('div', 'titlebar', frame);
-    if (form.applicationIcon) {
-      var picture = Orvanel.element('img', 'icon', titlebar);
-      picture.src = 'icons/orvanel-32.png';
-      picture.alt = '';
-    }
-    var caption = Orvanel.element('span', 'title', titlebar);
-    caption.id = 'title';
-    caption.textContent = form.title;
-    var closeBox = Orvanel.element('button', 'closebox', titlebar);
-    closeBox.type = 'button';
-    closeBox.tabIndex = -1;
-    closeBox.setAttribute('aria-label', 'Close');
-    closeBox.textContent = '\u00d7';
-    var client = Orvanel.element('div', 'client', frame);
-    client.style.width = Orvanel.px(form.clientWidthTwips);
-    client.style.height = Orvanel.px(form.clientHeightTwips);
+    var host = Orvanel.adopt(form.name, description.signature);
+    var waiting = !!host;
+    if (!host) host = Orvanel.build(form.name, description.markup);
+    var root = host.shadowRoot;
+    var rules = new CSSStyleSheet();
+    rules.replaceSync(description.rules);
+    root.adoptedStyleSheets = [Orvanel.sheet, rules];
+    // The page's copy of the styles, which its policy allows by their hash.
+    root.querySelectorAll('style').forEach((style) => style.remove());
+    var frame = root.querySelector('.frame');
+    var titlebar = root.querySelector('.titlebar');
+    var client = root.querySelector('.client');
+    var closeBox = root.querySelector('.closebox');
     var w = {
       number: number, host: host, root: root, frame: frame, titlebar: titlebar, client: client,
       families: new Set(), defaultFont: form.defaultFont, named: {},
-      menubar: null, controls: [], entries: [], topEntries: [],
+      menubar: root.querySelector('.menubar'), controls: [], entries: [], topEntries: [],
       centred: placements[form.placement],
       placed: false, x: 0, y: 0, scale: 1, lastFocus: null,
+      // Taken over from the page: shown already, but not yet by the program.
+      waiting: waiting,
+      kept: host.kept || null, // where the user had put the focus before
     };
     Orvanel.windows[number] = w;
     Orvanel.listen(closeBox, 'click', () => Orvanel.dispatch(w, 'closeBox', 0));
@@ -987,20 +940,27 @@ var LibraryOrvanel = {
         Orvanel.closeMenus(w, false);
       }
     });
-    Orvanel.desktop().append(host);
-    // Frames first, so that the controls they hold find their element.
-    [true, false].forEach((frames) => form.controls.forEach((c, index) => {
-      if ((c.kind === 'frame') === frames) Orvanel.control(w, index, c, description.faces[index]);
-    }));
+    form.controls.forEach((c, index) => Orvanel.control(w, index, c, description.faces[index]));
     Orvanel.menuBar(w, form.menuBar);
   },
 
   orvanel_web_show__deps: ['$Orvanel'],
   orvanel_web_show: function(number) {
     var w = Orvanel.windows[number];
+    var early = window.orvanelEarly;
+    // The focus stays where the user put it, if it is in the window: in a
+    // window taken over from the page, unless it is where the page put it at
+    // the start, in the window that replaced the page's, on its twin.
+    var focus = Orvanel.focusInside(w);
+    if (w.waiting && early && focus === early.focused) focus = null;
+    if (!focus && w.kept && w.kept.isConnected) focus = w.kept;
+    if (!focus && w.lastFocus && w.lastFocus.isConnected) focus = w.lastFocus;
+    w.waiting = false;
+    w.kept = null;
     w.host.hidden = false;
+    w.host.removeAttribute('data-prerendered');
     Orvanel.fit(w);
-    Orvanel.activate(w, null);
+    Orvanel.activate(w, focus);
   },
 
   orvanel_web_hide__deps: ['$Orvanel'],
@@ -1008,6 +968,7 @@ var LibraryOrvanel = {
     var w = Orvanel.windows[number];
     if (w.host.hidden) return;
     Orvanel.closeMenus(w, false);
+    w.waiting = false;
     w.host.hidden = true;
     w.host.removeAttribute('data-active');
     Orvanel.fitAll(); // the column of a small page closes up
@@ -1019,7 +980,8 @@ var LibraryOrvanel = {
 
   orvanel_web_visible__deps: ['$Orvanel'],
   orvanel_web_visible: function(number) {
-    return Orvanel.windows[number].host.hidden ? 0 : 1;
+    var w = Orvanel.windows[number];
+    return w.host.hidden || w.waiting ? 0 : 1;
   },
 
   orvanel_web_destroy__deps: ['$Orvanel'],
@@ -1054,11 +1016,16 @@ var LibraryOrvanel = {
     var w = Orvanel.windows[number];
     var element = w.controls[index].element;
     w.lastFocus = element;
-    if (!w.host.hidden) Orvanel.activate(w, element);
+    if (!w.host.hidden && !w.waiting) Orvanel.activate(w, element);
   },
 
   orvanel_web_message__deps: ['$Orvanel', '$Asyncify'],
   orvanel_web_message: function(text, length) {
+    // A message before the start-up window is shown tells of a failed start:
+    // the window the page brought with it goes.
+    document.querySelectorAll('#desktop > .window[data-prerendered]').forEach((host) => {
+      host.hidden = true;
+    });
     return Asyncify.handleSleep((wakeUp) => {
       Orvanel.message(Orvanel.text(text, length), () => wakeUp(0));
     });
@@ -1077,6 +1044,7 @@ var LibraryOrvanel = {
       if (Orvanel.ended) return;
       performance.mark('orvanel-ready');
       if (Module['started']) Module['started']();
+      Orvanel.replay();
     });
   },
 };

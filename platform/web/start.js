@@ -12,6 +12,27 @@
   var reason = document.getElementById('ended-reason');
   var restart = document.getElementById('restart');
   var run = null; // the module of the running program, until it has ended
+  // The program's code, compiled as it arrives, from the answer to the
+  // request the page's head made; a run after a failed fetch fetches again.
+  var fetched = window.orvanelWasm || null;
+  var compiled = null;
+
+  function compile() {
+    if (!compiled) {
+      var response = fetched || fetch('orvanel.wasm');
+      fetched = null;
+      compiled = WebAssembly.compileStreaming
+        ? WebAssembly.compileStreaming(response)
+        : response.then(function (answer) {
+            return answer.arrayBuffer();
+          }).then(WebAssembly.compile);
+    }
+    var module = compiled;
+    module.catch(function () {
+      if (compiled === module) compiled = null;
+    });
+    return module;
+  }
 
   function stopped(current, failure) {
     if (run !== current) return;
@@ -50,6 +71,16 @@
     var current = {
       started: register,
       ended: function (failure) { stopped(current, failure); },
+      instantiateWasm: function (imports, done) {
+        compile().then(function (module) {
+          return WebAssembly.instantiate(module, imports).then(function (instance) {
+            done(instance, module);
+          });
+        }).catch(function (failure) {
+          if (run === current) fail(failure);
+        });
+        return {};
+      },
     };
     run = current;
     createOrvanel(current).catch(function (failure) {

@@ -42,8 +42,11 @@ extern "C" {
 void orvanel_web_start(const char *json, std::size_t length);
 
 // A new hidden window, from a JSON object: its description as
-// platform::json::form writes it ("form") and, for each control in order, the
-// face it is drawn in ("faces": "file", "emboldened", "pixels").
+// platform::json::form writes it ("form"), for each control in order the face
+// it is drawn in ("faces": "file", "emboldened", "pixels"), and the window as
+// windowMarkup writes it ("markup", "rules", "signature"). A window of that
+// name and signature already on the page, written into it by the site's
+// build, is taken over as it is, with what the user typed and the focus.
 void orvanel_web_window(int window, const char *json, std::size_t length);
 
 void orvanel_web_show(int window);

@@ -4,6 +4,7 @@
 #include "platform/twips.h"
 #include "platform/web/web_fonts.h"
 #include "platform/web/web_runtime.h"
+#include "platform/web/window_markup.h"
 
 #include <cstdlib>
 #include <memory>
@@ -13,10 +14,11 @@ namespace orvanel::platform {
 
 namespace {
 
-// What the page builds a window from: its description, and the face each
-// control is drawn in.
+// What the page builds a window from: its description, the face each control
+// is drawn in, and the window's markup and rules with their signature.
 std::string windowJson(const FormDescription &form)
 {
+    const WindowMarkup markup = windowMarkup(form);
     const auto face = [&](const ControlDescription &c) {
         const FontDescription &font = c.font ? *c.font : form.defaultFont;
         const WebFace web = webFace(font);
@@ -29,6 +31,9 @@ std::string windowJson(const FormDescription &form)
     return json::Object()
         .add("form", json::form(form))
         .add("faces", json::array(form.controls, face))
+        .text("markup", markup.html)
+        .text("rules", markup.rules)
+        .text("signature", markup.signature)
         .str();
 }
 

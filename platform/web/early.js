@@ -1,0 +1,27 @@
+// Looks after the start-up window that the page brings with it until the
+// program takes it over: the focus starts in it, the user can type at once,
+// and a click on a push button or a menu entry is kept for the program, which
+// carries it out once it is ready (window.orvanelEarly).
+(function () {
+  var host = document.querySelector('.window[data-prerendered]');
+  var root = host && host.shadowRoot;
+  // Without declarative shadow roots the program builds the window itself.
+  if (!root) return;
+  var clicks = [];
+  var listening = new AbortController();
+  var early = (window.orvanelEarly = {
+    clicks: clicks,
+    focused: root.getElementById(host.getAttribute('data-focus')),
+    stop: function () {
+      listening.abort();
+    },
+  });
+  document.addEventListener('click', function (event) {
+    var target = event.composedPath()[0];
+    var pressed = target.closest && target.closest('button.push, [role=menuitem]');
+    if (!pressed || pressed.getRootNode() !== root) return;
+    clicks.push({ window: host.id, id: pressed.id, entry: pressed.getAttribute('data-entry') });
+  }, { capture: true, signal: listening.signal });
+  if (early.focused) early.focused.focus();
+  performance.mark('orvanel-input');
+})();
