@@ -758,7 +758,7 @@ var LibraryOrvanel = {
         if (old) {
           old.querySelectorAll('input[id]').forEach((input) => {
             var box = root.getElementById(input.id);
-            if (box) box.value = input.value;
+            if (box && box.value !== input.value) box.value = input.value;
           });
           var focused = old.activeElement && root.getElementById(old.activeElement.id);
           if (focused && (!early || old.activeElement !== early.focused)) host.kept = focused;

@@ -1,6 +1,7 @@
 // The cases every runtime plays, in the engine ORVANEL_ENGINE names (firefox
-// or webkit), through node's test runner, and the page's own cases of keys
-// and of phones' screens (lib/keys.mjs, lib/phone.mjs); Chromium plays them
+// or webkit), through node's test runner, and the page's own cases of keys,
+// of phones' screens and of the start (lib/keys.mjs, lib/phone.mjs,
+// lib/early.mjs); Chromium plays them
 // under Playwright (behaviour.test.mjs, calculate.test.mjs, keys.test.mjs,
 // phone.test.mjs). A case a script skips for this engine is reported as
 // skipped, with the script's reason, and so is a check that needs what the
@@ -11,6 +12,7 @@ import assert from 'node:assert/strict';
 import { after, before, test } from 'node:test';
 import { readCases } from './lib/cases.mjs';
 import { launchers } from './lib/engines.mjs';
+import { earlyChecks } from './lib/early.mjs';
 import { keyCases } from './lib/keys.mjs';
 import { phoneChecks, phoneSizes, playPhoneCheck } from './lib/phone.mjs';
 import { paths } from './lib/paths.mjs';
@@ -57,6 +59,14 @@ readCases(paths.cases).forEach((c, index) => {
 for (const c of keyCases) {
   test(`Keys: ${c.name}`, async () => {
     await c.play(await started());
+    noErrors();
+  });
+}
+
+for (const check of earlyChecks) {
+  test(`Start: ${check.name}`, async () => {
+    engine.errors.length = 0;
+    await check.play(engine, paths.site);
     noErrors();
   });
 }

@@ -36,11 +36,16 @@ const stored = new Set(['.png', '.ico', '.woff2', '.woff']);
 
 export const isFont = (path) => ['.woff2', '.woff', '.ttf', '.otf'].includes(extname(path));
 
-// Starts serving `root`; resolves to { url, port, log, close() }. `log` holds
-// one { path, status, bytes, type } per response, bytes being the body as sent.
-export async function serve(root, { port = 0, gzip = false, quiet = false } = {}) {
+// Starts serving `root`; resolves to { url, port, log, release(), close() }.
+// `log` holds one { path, status, bytes, type } per response, bytes being the
+// body as sent. The files whose path `hold` accepts are answered only once
+// release() is called, as a slow network would; `rewrite(path, body)` gives
+// the body to send in place of a file's.
+export async function serve(root, { port = 0, gzip = false, quiet = false, hold, rewrite } = {}) {
   const top = resolve(root);
   const log = [];
+  let release;
+  const released = new Promise((done) => (release = done));
   // Compressed once per version of a file, as a static host keeps them.
   const compressed = new Map();
   const gzipped = (file, info, body) => {
@@ -62,6 +67,8 @@ export async function serve(root, { port = 0, gzip = false, quiet = false } = {}
         info = await stat(file);
       }
       body = await readFile(file);
+      if (rewrite) body = Buffer.from(rewrite(path, body));
+      if (hold?.(path)) await released;
     } catch {
       status = 404;
       body = Buffer.from('Not found\n');
@@ -91,6 +98,7 @@ export async function serve(root, { port = 0, gzip = false, quiet = false } = {}
     url: `http://127.0.0.1:${actual}/`,
     port: actual,
     log,
+    release,
     close: () =>
       new Promise((done) => {
         server.closeAllConnections();

@@ -1,0 +1,131 @@
+// The start-up window before the program is ready, played on a Page of
+// play.mjs in every engine: the page brings the window with it, the program's
+// code is held back by the server, and what the user does meanwhile is kept.
+// A page whose window does not match the program's is built afresh, and a
+// window taken over is the one the program builds, element for element and in
+// pixels.
+
+import assert from 'node:assert/strict';
+import { readFileSync } from 'node:fs';
+import { tmpdir } from 'node:os';
+import { join } from 'node:path';
+import { serve } from './static-server.mjs';
+import { Page } from './play.mjs';
+
+const program = (path) => path === '/orvanel.wasm';
+// The page as an older build could have written it: its window's signature
+// is not the program's.
+const stale = (path, body) =>
+  path === '/' || path === '/index.html'
+    ? body.toString().replace(/data-signature="[^"]*"/, 'data-signature="0000000000000000"')
+    : body;
+
+const ready = (page) => page.engine.evaluate(() => performance.getEntriesByName('orvanel-ready').length > 0);
+
+// The site served with the program held back; the page shown, its window up.
+async function opened(engine, site, { rewrite, hold = program } = {}) {
+  const server = await serve(site, { hold, rewrite, quiet: true });
+  const page = new Page(engine);
+  await engine.goto(server.url);
+  await page.until(() => page.read('frmorvix', '', 'visible'), true, 'the window is on the page');
+  return { server, page };
+}
+
+async function started(page, server) {
+  server.release();
+  await page.until(() => ready(page), true, 'the program is ready');
+}
+
+// Every element of a window's shadow root: its tag, attributes and own text.
+function elements(form) {
+  const root = document.getElementById(form).shadowRoot;
+  return [...root.querySelectorAll('*')].map((e) =>
+    [
+      e.tagName,
+      ...[...e.attributes].map((a) => `${a.name}=${a.value}`).sort(),
+      ...[...e.childNodes].filter((n) => n.nodeType === 3).map((n) => n.textContent),
+    ].join(' '),
+  );
+}
+
+// A picture of the main window, without the caret, which blinks.
+async function picture(page, name) {
+  await page.engine.evaluate(() => {
+    const root = document.getElementById('frmorvix').shadowRoot;
+    const still = new CSSStyleSheet();
+    still.replaceSync('* { caret-color: transparent; }');
+    root.adoptedStyleSheets = [...root.adoptedStyleSheets, still];
+  });
+  const clip = await page.engine.evaluate(() => {
+    const r = document.getElementById('frmorvix').getBoundingClientRect();
+    return { x: Math.floor(r.x), y: Math.floor(r.y), width: Math.ceil(r.width), height: Math.ceil(r.height) };
+  });
+  const path = join(tmpdir(), `orvanel-${page.engine.name}-${name}-${process.pid}.png`);
+  await page.engine.screenshot(path, clip);
+  return readFileSync(path);
+}
+
+// [what, page, clicks Continue before ready]
+const before = [
+  ['typing before the program is ready is kept, and the focus where it was', undefined, false],
+  ['a Continue click before the program is ready is carried out once', undefined, true],
+  ['a page whose window does not match is built afresh, with what was typed', stale, false],
+];
+
+export const earlyChecks = [
+  ...before.map(([name, rewrite, click]) => ({
+    name,
+    async play(engine, site) {
+      const { server, page } = await opened(engine, site, { rewrite });
+      try {
+        assert.equal(await page.read('frmorvix', '', 'focus'), 'frmorvix.txtSB');
+        await engine.type('50');
+        await engine.press('Tab');
+        await engine.type('80');
+        if (click) await page.clickOn('frmorvix', 'cmdcontinue');
+        assert.equal(await ready(page), false, 'the program was held back');
+        // The program's writes of a result, each time Continue is handled.
+        await page.engine.evaluate(() => {
+          window.__writes = [];
+          const value = Object.getOwnPropertyDescriptor(HTMLInputElement.prototype, 'value');
+          Object.defineProperty(HTMLInputElement.prototype, 'value', {
+            ...value,
+            set(text) {
+              if (this.id === 'txtmax') window.__writes.push(`${this.id}=${text}`);
+              value.set.call(this, text);
+            },
+          });
+        });
+        await started(page, server);
+        const wanted = click ? ['txtmax=255'] : [];
+        await page.until(() => engine.evaluate(() => window.__writes), wanted, 'what the program wrote');
+        await page.until(() => page.read('frmorvix', 'txtSB', 'text'), '50', 'the block box');
+        assert.equal(await page.read('frmorvix', 'txtcharlvl', 'text'), '80');
+        assert.equal(await page.read('frmorvix', '', 'count'), 1);
+        if (!click) assert.equal(await page.read('frmorvix', '', 'focus'), 'frmorvix.txtcharlvl');
+        // Nothing more comes later: no handler runs twice.
+        await new Promise((resolve) => setTimeout(resolve, 300));
+        assert.deepEqual(await engine.evaluate(() => window.__writes), wanted);
+      } finally {
+        await server.close();
+      }
+    },
+  })),
+  {
+    name: 'the window taken over is the one the program builds, element for element and in pixels',
+    async play(engine, site) {
+      const seen = [];
+      for (const rewrite of [undefined, stale]) {
+        const { server, page } = await opened(engine, site, { rewrite, hold: () => false });
+        try {
+          await page.until(() => ready(page), true, 'the program is ready');
+          seen.push({ elements: await engine.evaluate(elements, 'frmorvix'), picture: await picture(page, seen.length) });
+        } finally {
+          await server.close();
+        }
+      }
+      assert.deepEqual(seen[1].elements, seen[0].elements);
+      assert.ok(seen[1].picture.equals(seen[0].picture), 'the two windows look the same');
+    },
+  },
+];
