@@ -3,16 +3,20 @@
 // box, a push button) and the calculation in plain JavaScript. Both are served
 // gzipped from 127.0.0.1 and opened alternately in the system's Chromium, each
 // pair in both orders in turn. Each visit is timed from the start of the
-// navigation to the page's performance mark "orvanel-ready":
+// navigation to the moment the page takes input (its mark "orvanel-input", or
+// "orvanel-ready" for a page that takes input only once ready), to the frame
+// after that mark ("painted"), and to the mark "orvanel-ready":
 //   cold  the first visit, in a fresh browser context with no cache;
 //   warm  a second visit in that context once the service worker is active.
 // It prints the medians, the median ratio of the pairs with its quartiles and
 // range, the bytes sent, and where Orvanel's cold start spends its time.
 //
-//   node bench/web_startup/run.mjs [--site DIR] [--pairs N] [--warm-up N] [--rtt MS] [--json FILE]
+//   node bench/web_startup/run.mjs [--site DIR] [--pairs N] [--warm-up N]
+//     [--profile loopback|phone] [--rtt MS] [--json FILE]
 //
-// --rtt adds that many milliseconds of latency to every request the page
-// makes, as on a real network; by default none.
+// --profile phone is a throttled phone: 150 ms a request, 1.6 Mbit/s down,
+// 750 kbit/s up and the processor 4 times slower; --rtt adds that many
+// milliseconds of latency to every request instead; by default none.
 //
 // It uses the browser suite's pinned packages: run `npm ci` in tests/web first.
 // The servers run in processes of their own, so that driving the browser does
@@ -35,12 +39,18 @@ const { values: options } = parseArgs({
     pairs: { type: 'string', default: '21' },
     'warm-up': { type: 'string', default: '2' },
     rtt: { type: 'string', default: '0' },
+    profile: { type: 'string', default: 'loopback' },
     json: { type: 'string' },
   },
 });
 const pairs = Number(options.pairs);
 const warmUp = Number(options['warm-up']);
-const rtt = Number(options.rtt);
+const profiles = {
+  loopback: { latency: Number(options.rtt), down: -1, up: -1, cpu: 1 },
+  phone: { latency: 150, down: (1.6e6 / 8), up: (750e3 / 8), cpu: 4 },
+};
+const profile = profiles[options.profile];
+if (!profile) throw new Error(`--profile is loopback or phone, not ${options.profile}`);
 
 const goals = { cold: 1.5, warm: 1.25, kbWithoutFonts: 100, kbWithFonts: 150 };
 
@@ -48,6 +58,10 @@ const goals = { cold: 1.5, warm: 1.25, kbWithoutFonts: 100, kbWithFonts: 150 };
 // times and sizes, and the paints.
 const timeline = () => ({
   ready: performance.getEntriesByName('orvanel-ready')[0].startTime,
+  input: (performance.getEntriesByName('orvanel-input')[0] ?? performance.getEntriesByName('orvanel-ready')[0])
+    .startTime,
+  painted: (performance.getEntriesByName('orvanel-input-painted')[0] ??
+    performance.getEntriesByName('orvanel-ready-painted')[0]).startTime,
   paints: Object.fromEntries(performance.getEntriesByType('paint').map((p) => [p.name, p.startTime])),
   resources: [...performance.getEntriesByType('navigation'), ...performance.getEntriesByType('resource')].map(
     (r) => ({
@@ -61,22 +75,35 @@ const timeline = () => ({
   ),
 });
 
+// Marks, in the page, the frame after each of its marks: a task queued from
+// the next animation frame runs once that frame is drawn.
+function markPaints() {
+  new PerformanceObserver((list) => {
+    for (const mark of list.getEntries()) {
+      if (mark.name.endsWith('-painted')) continue;
+      requestAnimationFrame(() => setTimeout(() => performance.mark(`${mark.name}-painted`)));
+    }
+  }).observe({ type: 'mark' });
+}
+
 async function visit(context, url, console) {
   const page = await context.newPage();
-  if (rtt > 0) {
+  await page.addInitScript(markPaints);
+  if (profile.latency > 0 || profile.cpu > 1) {
     const cdp = await context.newCDPSession(page);
     await cdp.send('Network.enable');
     await cdp.send('Network.emulateNetworkConditions', {
       offline: false,
-      latency: rtt,
-      downloadThroughput: -1,
-      uploadThroughput: -1,
+      latency: profile.latency,
+      downloadThroughput: profile.down,
+      uploadThroughput: profile.up,
     });
+    if (profile.cpu > 1) await cdp.send('Emulation.setCPUThrottlingRate', { rate: profile.cpu });
   }
   page.on('console', (message) => console.push(`${message.type()}: ${message.text()}`));
   page.on('pageerror', (error) => console.push(`error: ${error.message}`));
   await page.goto(url);
-  await page.waitForFunction(() => performance.getEntriesByName('orvanel-ready').length > 0);
+  await page.waitForFunction(() => performance.getEntriesByName('orvanel-ready-painted').length > 0);
   const result = await page.evaluate(timeline);
   result.controlled = await page.evaluate(() => navigator.serviceWorker?.controller != null);
   return { page, result };
@@ -150,37 +177,45 @@ try {
 const report = { pairs, goals, figures: {} };
 console.log(
   `Web start-up, ${pairs} pairs after ${warmUp} warm-up pairs (Chromium, headless, 127.0.0.1, gzip` +
-    `${rtt ? `, ${rtt} ms round trips` : ''});` +
+    `${options.profile === 'phone' ? ', throttled as a phone: 150 ms a request, 1.6 Mbit/s, 4x CPU' : ''}` +
+    `${options.profile === 'loopback' && profile.latency ? `, ${profile.latency} ms round trips` : ''});` +
     ` load average ${loadBefore.toFixed(1)} before, ${loadavg()[0].toFixed(1)} after`,
 );
+// Each moment, cold and warm: the input-ready moment is the one the goals
+// are for; the frame after it shows what the user then sees.
+const moments = ['input', 'painted', 'ready'];
 for (const kind of ['cold', 'warm']) {
-  const times = Object.fromEntries(
-    Object.entries(runs).map(([site, list]) => [site, list.map((r) => r[kind].ready)]),
-  );
-  const ratios = times.orvanel.map((t, i) => t / times.floor[i]);
-  const figure = {
-    orvanel: median(times.orvanel),
-    floor: median(times.floor),
-    ratio: median(ratios),
-    q1: quantile(ratios, 0.25),
-    q3: quantile(ratios, 0.75),
-    min: Math.min(...ratios),
-    max: Math.max(...ratios),
-  };
-  report.figures[kind] = { ...figure, times, ratios };
-  console.log(
-    `${kind.padEnd(5)} Orvanel ${ms(figure.orvanel)} (${ms(Math.min(...times.orvanel))}-${ms(Math.max(...times.orvanel))}),` +
-      ` floor ${ms(figure.floor)} (${ms(Math.min(...times.floor))}-${ms(Math.max(...times.floor))});` +
-      ` ratio ${figure.ratio.toFixed(2)}x, quartiles ${figure.q1.toFixed(2)}-${figure.q3.toFixed(2)},` +
-      ` range ${figure.min.toFixed(2)}-${figure.max.toFixed(2)}; goal <= ${goals[kind]}x: ${figure.ratio <= goals[kind] ? 'met' : 'MISSED'}`,
-  );
+  report.figures[kind] = {};
+  for (const moment of moments) {
+    const times = Object.fromEntries(
+      Object.entries(runs).map(([site, list]) => [site, list.map((r) => r[kind][moment])]),
+    );
+    const ratios = times.orvanel.map((t, i) => t / times.floor[i]);
+    const figure = {
+      orvanel: median(times.orvanel),
+      floor: median(times.floor),
+      ratio: median(ratios),
+      q1: quantile(ratios, 0.25),
+      q3: quantile(ratios, 0.75),
+      min: Math.min(...ratios),
+      max: Math.max(...ratios),
+    };
+    report.figures[kind][moment] = { ...figure, times, ratios };
+    const goal = moment === 'input' ? `; goal <= ${goals[kind]}x: ${figure.ratio <= goals[kind] ? 'met' : 'MISSED'}` : '';
+    console.log(
+      `${kind.padEnd(5)} ${moment.padEnd(7)} Orvanel ${ms(figure.orvanel)} (${ms(Math.min(...times.orvanel))}-${ms(Math.max(...times.orvanel))}),` +
+        ` floor ${ms(figure.floor)} (${ms(Math.min(...times.floor))}-${ms(Math.max(...times.floor))});` +
+        ` ratio ${figure.ratio.toFixed(2)}x, quartiles ${figure.q1.toFixed(2)}-${figure.q3.toFixed(2)},` +
+        ` range ${figure.min.toFixed(2)}-${figure.max.toFixed(2)}${goal}`,
+    );
+  }
 }
 
-// Bytes: what the first visit fetched before it was ready, as sent (gzipped),
+// Bytes: what the first visit fetched before it took input, as sent (gzipped),
 // and everything the server sent in that visit, the service worker's copy of
 // the site included.
 const first = runs.orvanel[0];
-const beforeReady = first.cold.resources.filter((r) => r.start <= first.cold.ready);
+const beforeReady = first.cold.resources.filter((r) => r.start <= first.cold.input);
 const wire = (list, fonts) => sum(list.filter((r) => fonts || !isFont(r.name)).map((r) => r.wire));
 const bytes = {
   beforeReadyWithoutFonts: wire(beforeReady, false),
@@ -192,7 +227,7 @@ const bytes = {
 };
 report.bytes = bytes;
 console.log(
-  `bytes cold, gzipped: before ready ${kb(bytes.beforeReadyWithoutFonts)} without fonts` +
+  `bytes cold, gzipped: before input ${kb(bytes.beforeReadyWithoutFonts)} without fonts` +
     ` (goal <= ${goals.kbWithoutFonts} KB: ${bytes.beforeReadyWithoutFonts <= goals.kbWithoutFonts * 1024 ? 'met' : 'MISSED'}),` +
     ` ${kb(bytes.beforeReadyWithFonts)} with (goal <= ${goals.kbWithFonts} KB: ${bytes.beforeReadyWithFonts <= goals.kbWithFonts * 1024 ? 'met' : 'MISSED'});` +
     ` whole first visit ${kb(bytes.servedWithoutFonts)} without fonts, ${kb(bytes.servedWithFonts)} with; floor ${kb(bytes.floorServed)}`,
@@ -229,7 +264,7 @@ for (const kind of ['cold', 'warm']) {
       }),
     );
   console.log(`  ${'last byte to ready'.padEnd(30)} ${ms(gap('orvanel'))} (floor ${ms(gap('floor'))})`);
-  console.log(`  ${'orvanel-ready'.padEnd(30)} ${ms(report.figures[kind].orvanel)} (floor ${ms(report.figures[kind].floor)})`);
+  console.log(`  ${'orvanel-ready'.padEnd(30)} ${ms(report.figures[kind].ready.orvanel)} (floor ${ms(report.figures[kind].ready.floor)})`);
 }
 const said = [...new Set(runs.orvanel.flatMap((r) => r.console))];
 if (said.length) console.log(`console of Orvanel's page:\n  ${said.join('\n  ')}`);
