@@ -64,7 +64,8 @@ AccessText accessText(std::string_view text)
         if (out.key.size() == 1 && out.key[0] >= 'A' && out.key[0] <= 'Z')
             out.key[0] = static_cast<char>(out.key[0] - 'A' + 'a');
         out.html += escapedHtml(part.substr(0, at)) + "<span class=\"access\">"
-            + escapedHtml(letter) + "</span>" + escapedHtml(part.substr(at + 1 + letter.size()));
+            + escapedHtml(letter) + "</span>"
+            + escapedHtml(withoutMarks(part.substr(at + 1 + letter.size())));
     }
     return out;
 }

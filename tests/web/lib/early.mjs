@@ -9,6 +9,7 @@ import assert from 'node:assert/strict';
 import { readFileSync } from 'node:fs';
 import { tmpdir } from 'node:os';
 import { join } from 'node:path';
+import { decodePng } from './png.mjs';
 import { serve } from './static-server.mjs';
 import { Page } from './play.mjs';
 
@@ -48,21 +49,34 @@ function elements(form) {
   );
 }
 
-// A picture of the main window, without the caret, which blinks.
+// A picture of the main window, with the focus on the window itself, so that
+// no caret blinks in it.
 async function picture(page, name) {
-  await page.engine.evaluate(() => {
-    const root = document.getElementById('frmorvix').shadowRoot;
-    const still = new CSSStyleSheet();
-    still.replaceSync('* { caret-color: transparent; }');
-    root.adoptedStyleSheets = [...root.adoptedStyleSheets, still];
-  });
+  await page.engine.evaluate(() => document.getElementById('frmorvix').shadowRoot.querySelector('.frame').focus());
   const clip = await page.engine.evaluate(() => {
     const r = document.getElementById('frmorvix').getBoundingClientRect();
     return { x: Math.floor(r.x), y: Math.floor(r.y), width: Math.ceil(r.width), height: Math.ceil(r.height) };
   });
   const path = join(tmpdir(), `orvanel-${page.engine.name}-${name}-${process.pid}.png`);
   await page.engine.screenshot(path, clip);
-  return readFileSync(path);
+  return decodePng(readFileSync(path));
+}
+
+// The share of pixels that differ to the eye between two pictures: by more
+// than a tenth of the range in a channel. Engines draw a few pixels of text
+// and gradients a little differently from one page to the next; a window
+// laid out, drawn in another face or at another size differs in hundreds.
+function differing(a, b) {
+  if (a.width !== b.width || a.height !== b.height || a.channels !== b.channels) return 1;
+  let count = 0;
+  a.rows.forEach((row, y) => {
+    for (let x = 0; x < a.width; ++x) {
+      const at = x * a.channels;
+      const far = [...Array(a.channels).keys()].some((c) => Math.abs(row[at + c] - b.rows[y][at + c]) > 25);
+      if (far) ++count;
+    }
+  });
+  return count / (a.width * a.height);
 }
 
 // [what, page, clicks Continue before ready]
@@ -125,7 +139,8 @@ export const earlyChecks = [
         }
       }
       assert.deepEqual(seen[1].elements, seen[0].elements);
-      assert.ok(seen[1].picture.equals(seen[0].picture), 'the two windows look the same');
+      const share = differing(seen[0].picture, seen[1].picture);
+      assert.ok(share <= 1 / 2000, `the two windows look the same: ${(share * 100).toFixed(2)} % of pixels differ`);
     },
   },
 ];

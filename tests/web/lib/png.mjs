@@ -1,6 +1,7 @@
 // A rectangle cut out of a PNG picture, for the engines whose driver takes
-// pictures of the whole viewport only. Reads 8-bit greyscale, RGB and RGBA
-// pictures without interlacing, as browsers write them.
+// pictures of the whole viewport only, and the pixels of a picture. Reads
+// 8-bit greyscale, RGB and RGBA pictures without interlacing, as browsers
+// write them.
 import { deflateSync, inflateSync } from 'node:zlib';
 
 const signature = Buffer.from([0x89, 0x50, 0x4e, 0x47, 0x0d, 0x0a, 0x1a, 0x0a]);
@@ -24,7 +25,8 @@ function crc32(bytes) {
   return ~crc >>> 0;
 }
 
-export function cropPng(picture, { x, y, width, height }) {
+// The rows of a picture, unfiltered: { width, height, channels, header, rows }.
+export function decodePng(picture) {
   let header;
   const data = [];
   for (let at = signature.length; at < picture.length; ) {
@@ -54,6 +56,11 @@ export function cropPng(picture, { x, y, width, height }) {
     }
     rows.push(line);
   }
+  return { width: fullWidth, height: fullHeight, channels, header, rows };
+}
+
+export function cropPng(picture, { x, y, width, height }) {
+  const { width: fullWidth, height: fullHeight, channels, header, rows } = decodePng(picture);
   const [left, top] = [Math.max(0, Math.floor(x)), Math.max(0, Math.floor(y))];
   const right = Math.min(fullWidth, Math.ceil(x + width));
   const bottom = Math.min(fullHeight, Math.ceil(y + height));
