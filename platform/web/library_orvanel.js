@@ -911,6 +911,10 @@ var LibraryOrvanel = {
     root.adoptedStyleSheets = [Orvanel.sheet, rules];
     // The page's copy of the styles, which its policy allows by their hash.
     root.querySelectorAll('style').forEach((style) => style.remove());
+    // The menus of the menu bar, which the page's copy comes without.
+    root.querySelectorAll('.menubar > .entry > .menu').forEach((menu, i) => {
+      menu.innerHTML = description.menus[i];
+    });
     var frame = root.querySelector('.frame');
     var titlebar = root.querySelector('.titlebar');
     var client = root.querySelector('.client');

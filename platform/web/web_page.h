@@ -44,7 +44,7 @@ void orvanel_web_start(const char *json, std::size_t length);
 // A new hidden window, from a JSON object: its description as
 // platform::json::form writes it ("form"), for each control in order the face
 // it is drawn in ("faces": "file", "emboldened", "pixels"), and the window as
-// windowMarkup writes it ("markup", "rules", "signature"). A window of that
+// windowMarkup writes it ("markup", "menus", "rules", "signature"). A window of that
 // name and signature already on the page, written into it by the site's
 // build, is taken over as it is, with what the user typed and the focus.
 void orvanel_web_window(int window, const char *json, std::size_t length);

@@ -32,6 +32,8 @@ std::string windowJson(const FormDescription &form)
         .add("form", json::form(form))
         .add("faces", json::array(form.controls, face))
         .text("markup", markup.html)
+        .add("menus",
+            json::array(markup.menus, [](const std::string &menu) { return json::quoted(menu); }))
         .text("rules", markup.rules)
         .text("signature", markup.signature)
         .str();

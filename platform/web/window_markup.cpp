@@ -7,6 +7,7 @@
 
 #include <cstdint>
 #include <cstdio>
+#include <utility>
 
 namespace orvanel::platform {
 
@@ -157,7 +158,11 @@ public:
         m_html += "</div></div>";
         out.html = std::move(m_html);
         out.rules = std::move(m_rules);
-        out.signature = signature(out.html + '\0' + out.rules);
+        out.menus = std::move(m_menus);
+        std::string signed_ = out.html + '\0' + out.rules;
+        for (const std::string &menu : out.menus)
+            signed_ += '\0' + menu;
+        out.signature = signature(signed_);
         return out;
     }
 
@@ -243,7 +248,14 @@ private:
             if (opensMenu) {
                 m_html += "<div class=\"menu\" role=\"menu\""
                     + attribute("aria-label", plainText(entry.text)) + " hidden>";
-                menu(entry.submenu, false);
+                if (top) {
+                    // The menu bar's menus are filled in apart.
+                    std::string bar = std::exchange(m_html, std::string());
+                    menu(entry.submenu, false);
+                    m_menus.push_back(std::exchange(m_html, std::move(bar)));
+                } else {
+                    menu(entry.submenu, false);
+                }
                 m_html += "</div>";
             }
             m_html += "</div>";
@@ -266,6 +278,7 @@ private:
     const FormDescription &m_form;
     std::string m_html;
     std::string m_rules;
+    std::vector<std::string> m_menus;
     int m_entries = 0;
 };
 

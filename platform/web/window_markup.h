@@ -12,13 +12,20 @@
 #include "platform/form_description.h"
 
 #include <string>
+#include <vector>
 
 namespace orvanel::platform {
 
 struct WindowMarkup {
-    std::string html; // inside the window's shadow root
+    // Inside the window's shadow root, with the menus that the menu bar's
+    // entries open empty.
+    std::string html;
+    // What each of those menus holds, in the order of the menu bar: the page
+    // brings the window without them, which it shows only once the program
+    // runs, and fills them in when the program takes the window over.
+    std::vector<std::string> menus;
     std::string rules; // CSS, after the windows' common stylesheet
-    // Sixteen hex digits that change with the markup or the rules.
+    // Sixteen hex digits that change with the markup, the menus or the rules.
     std::string signature;
 };
 
