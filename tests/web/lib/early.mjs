@@ -52,7 +52,14 @@ function elements(form) {
 // A picture of the main window, with the focus on the window itself, so that
 // no caret blinks in it.
 async function picture(page, name) {
+  const drawn = () =>
+    page.engine.evaluate(() =>
+      [...document.getElementById('frmorvix').shadowRoot.querySelectorAll('img')].every((i) => i.complete),
+    );
+  await page.until(drawn, true, 'the window has its pictures');
   await page.engine.evaluate(() => document.getElementById('frmorvix').shadowRoot.querySelector('.frame').focus());
+  // Time to draw that, and the pictures decoded.
+  await new Promise((resolve) => setTimeout(resolve, 300));
   const clip = await page.engine.evaluate(() => {
     const r = document.getElementById('frmorvix').getBoundingClientRect();
     return { x: Math.floor(r.x), y: Math.floor(r.y), width: Math.ceil(r.width), height: Math.ceil(r.height) };
