@@ -126,7 +126,7 @@ export class PuppeteerEngine {
     engine.page = await engine.browser.newPage();
     engine.page.on('console', (m) => m.type() === 'error' && engine.errors.push(`console: ${m.text()}`));
     engine.page.on('pageerror', (e) => engine.errors.push(`page error: ${e.message}`));
-    await engine.page.setViewport({ width: 1280, height: 800 });
+    await engine.viewport(1280, 800);
     return engine;
   }
   goto(url) {
@@ -159,7 +159,12 @@ export class PuppeteerEngine {
   }
   cannot = {};
   viewport(width, height) {
-    return this.page.setViewport({ width, height });
+    // Firefox ESR 140, as Debian 12's point releases have it, knows no
+    // screen orientation override, which puppeteer sends beside the size; the
+    // size is set all the same.
+    return this.page.setViewport({ width, height }).catch((error) => {
+      if (!/unknown command emulation\.setScreenOrientationOverride/.test(error.message)) throw error;
+    });
   }
   screenshot(path, clip) {
     return this.page.screenshot({ path, clip });
