@@ -10,7 +10,6 @@ var LibraryOrvanel = {
   $Orvanel__postset: 'Orvanel.prepare();',
   $Orvanel: {
     windows: [],
-    twipsPerPixel: 15,
     busy: false, // a handler runs or waits in the message box
     ended: false,
     topZ: 0,
@@ -87,16 +86,6 @@ var LibraryOrvanel = {
       if (className) element.className = className;
       if (parent) parent.append(element);
       return element;
-    },
-
-    // CSS pixels at 96 dots per inch, times the scale the window is laid out
-    // at (--scale, 1 on a desktop-sized page).
-    scaled: function(pixels) {
-      return 'calc(var(--scale, 1) * ' + pixels + 'px)';
-    },
-
-    px: function(twips) {
-      return Orvanel.scaled(twips / Orvanel.twipsPerPixel);
     },
 
     // What happens on the page is handed to the program one event at a time,
@@ -805,7 +794,6 @@ var LibraryOrvanel = {
       }
       w.families.add('"orvanel-' + face.file + '", sans-serif');
       w.controls[index] = control;
-      w.named[c.name] = control;
     },
 
     // The menu bar's entries and the menus they open, numbered depth first in
@@ -879,7 +867,6 @@ var LibraryOrvanel = {
     if (unknown.length) {
       throw new Error('the page cannot build controls of the kinds ' + unknown.join(', '));
     }
-    Orvanel.twipsPerPixel = start.twipsPerPixel;
     Orvanel.events = start.events;
     document.getElementById('msgbox-title').textContent = start.applicationTitle;
     var style = document.documentElement.style;
@@ -921,7 +908,7 @@ var LibraryOrvanel = {
     var closeBox = root.querySelector('.closebox');
     var w = {
       number: number, host: host, root: root, frame: frame, titlebar: titlebar, client: client,
-      families: new Set(), defaultFont: form.defaultFont, named: {},
+      families: new Set(),
       menubar: root.querySelector('.menubar'), controls: [], entries: [], topEntries: [],
       centred: placements[form.placement],
       placed: false, x: 0, y: 0, scale: 1, lastFocus: null,

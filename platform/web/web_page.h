@@ -34,8 +34,8 @@ inline constexpr std::array<WebEventName, 3> webEventNames = { {
 extern "C" {
 
 // The first call, with a JSON object: the application title for message
-// boxes ("applicationTitle"), the twips in one CSS pixel ("twipsPerPixel"),
-// the faces of menus and message boxes ("menuFace") and of title bars
+// boxes ("applicationTitle"), the faces of menus and message boxes
+// ("menuFace") and of title bars
 // ("captionFace": "file", "emboldened"), the names of the control kinds the
 // windows' descriptions use ("controlKinds") and the number of each event by
 // its name ("events"). The page refuses to start on a kind it cannot build.
@@ -43,7 +43,7 @@ void orvanel_web_start(const char *json, std::size_t length);
 
 // A new hidden window, from a JSON object: its description as
 // platform::json::form writes it ("form"), for each control in order the face
-// it is drawn in ("faces": "file", "emboldened", "pixels"), and the window as
+// it is drawn in ("faces": "file"), and the window as
 // windowMarkup writes it ("markup", "menus", "rules", "signature"). A window of that
 // name and signature already on the page, written into it by the site's
 // build, is taken over as it is, with what the user typed and the focus.

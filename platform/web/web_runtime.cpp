@@ -1,7 +1,6 @@
 #include "platform/web/web_runtime.h"
 
 #include "platform/description_json.h"
-#include "platform/twips.h"
 #include "platform/web/web_fonts.h"
 #include "platform/web/web_page.h"
 #include "platform/web/web_window.h"
@@ -25,7 +24,6 @@ std::string startJson(std::string_view applicationTitle)
         events.integer(event.name, static_cast<int>(event.event));
     return json::Object()
         .text("applicationTitle", applicationTitle)
-        .integer("twipsPerPixel", twipsPerPixel)
         .text("menuFace", menuFace().file)
         .add("captionFace",
             json::Object()

@@ -1,7 +1,6 @@
 #include "platform/web/web_window.h"
 
 #include "platform/description_json.h"
-#include "platform/twips.h"
 #include "platform/web/web_fonts.h"
 #include "platform/web/web_runtime.h"
 #include "platform/web/window_markup.h"
@@ -15,18 +14,13 @@ namespace orvanel::platform {
 namespace {
 
 // What the page builds a window from: its description, the face each control
-// is drawn in, and the window's markup and rules with their signature.
+// is drawn in (whose loading its readiness waits for), and the window's markup
+// and rules with their signature.
 std::string windowJson(const FormDescription &form)
 {
     const WindowMarkup markup = windowMarkup(form);
     const auto face = [&](const ControlDescription &c) {
-        const FontDescription &font = c.font ? *c.font : form.defaultFont;
-        const WebFace web = webFace(font);
-        return json::Object()
-            .text("file", web.file)
-            .boolean("emboldened", web.emboldened)
-            .integer("pixels", pointsToPixels(font.points))
-            .str();
+        return json::Object().text("file", webFace(c.font ? *c.font : form.defaultFont).file).str();
     };
     return json::Object()
         .add("form", json::form(form))
