@@ -30,7 +30,8 @@ const parts = {
   'page-style': inline('style', styles[0]),
   'head-script': inline('script', scripts[0]),
   'start-window':
-    `<div class="window" id="${attribute(start.name)}" data-prerendered` +
+    // Active, as the focus starts in it.
+    `<div class="window" id="${attribute(start.name)}" data-prerendered data-active` +
     ` data-signature="${attribute(start.signature)}" data-focus="${attribute(start.focus)}">` +
     `<template shadowrootmode="open">${inline('style', styles[1])}${start.markup}</template></div>`,
   'body-script': inline('script', scripts[1]),
