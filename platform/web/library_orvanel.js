@@ -792,7 +792,7 @@ var LibraryOrvanel = {
       if (kind.clicked) {
         Orvanel.listen(element, 'click', () => Orvanel.dispatch(w, 'click', control.index));
       }
-      w.families.add('"orvanel-' + face.file + '", sans-serif');
+      w.families.add(face.family);
       w.controls[index] = control;
     },
 
@@ -870,8 +870,8 @@ var LibraryOrvanel = {
     Orvanel.events = start.events;
     document.getElementById('msgbox-title').textContent = start.applicationTitle;
     var style = document.documentElement.style;
-    var menuFamily = '"orvanel-' + start.menuFace + '", sans-serif';
-    var captionFamily = '"orvanel-' + start.captionFace.file + '", sans-serif';
+    var menuFamily = start.menuFamily;
+    var captionFamily = start.captionFace.family;
     Orvanel.pageFamilies = [menuFamily, captionFamily];
     style.setProperty('--menu-font', menuFamily);
     style.setProperty('--caption-font', captionFamily);

@@ -46,4 +46,10 @@ WebFace captionFace()
     return webFace({ "MS Sans Serif", 8.25, true });
 }
 
+std::string cssFamily(const WebFace &face)
+{
+    const std::string name = "orvanel-" + std::string(face.file);
+    return "\"" + name + "\", \"" + name + "-first\", sans-serif";
+}
+
 } // namespace orvanel::platform

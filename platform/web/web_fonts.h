@@ -6,6 +6,7 @@
 
 #include "platform/form_description.h"
 
+#include <string>
 #include <string_view>
 
 namespace orvanel::platform {
@@ -27,5 +28,11 @@ WebFace webFace(const FontDescription &font);
 // Windows draws them in MS Sans Serif, the captions in bold.
 WebFace menuFace();
 WebFace captionFace();
+
+// The CSS font-family list that draws in a face: the face itself, then the cut
+// of it that the page brings for the start-up window's first paint (family
+// "orvanel-" + file + "-first", the same glyphs), which stands in until the
+// whole face has arrived.
+std::string cssFamily(const WebFace &face);
 
 } // namespace orvanel::platform

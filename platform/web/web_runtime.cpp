@@ -24,10 +24,10 @@ std::string startJson(std::string_view applicationTitle)
         events.integer(event.name, static_cast<int>(event.event));
     return json::Object()
         .text("applicationTitle", applicationTitle)
-        .text("menuFace", menuFace().file)
+        .text("menuFamily", cssFamily(menuFace()))
         .add("captionFace",
             json::Object()
-                .text("file", caption.file)
+                .text("family", cssFamily(caption))
                 .boolean("emboldened", caption.emboldened)
                 .str())
         .add("controlKinds",

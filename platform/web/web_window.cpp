@@ -20,7 +20,9 @@ std::string windowJson(const FormDescription &form)
 {
     const WindowMarkup markup = windowMarkup(form);
     const auto face = [&](const ControlDescription &c) {
-        return json::Object().text("file", webFace(c.font ? *c.font : form.defaultFont).file).str();
+        return json::Object()
+            .text("family", cssFamily(webFace(c.font ? *c.font : form.defaultFont)))
+            .str();
     };
     return json::Object()
         .add("form", json::form(form))

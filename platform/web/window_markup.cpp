@@ -116,11 +116,6 @@ std::string twipsLength(int twips)
     return scaled(static_cast<double>(twips) / twipsPerPixel);
 }
 
-std::string family(const WebFace &face)
-{
-    return "\"orvanel-" + std::string(face.file) + "\", sans-serif";
-}
-
 std::string colour(const Rgb &rgb)
 {
     char out[8];
@@ -217,7 +212,7 @@ private:
         const WebFace face = webFace(font);
         m_rules += idSelector(c.name) + " { left: " + twipsLength(c.rect.left)
             + "; top: " + twipsLength(c.rect.top) + "; width: " + twipsLength(c.rect.width)
-            + "; height: " + twipsLength(c.rect.height) + "; font-family: " + family(face)
+            + "; height: " + twipsLength(c.rect.height) + "; font-family: " + cssFamily(face)
             + "; font-weight: " + (face.emboldened ? "bold" : "normal")
             + "; font-size: " + scaled(pointsToPixels(font.points)) + ";"
             + (font.underline ? " text-decoration: underline;" : "")
@@ -315,8 +310,8 @@ WindowMarkup windowMarkup(const FormDescription &form)
 
 std::string pageRules()
 {
-    return ":root { --menu-font: " + family(menuFace())
-        + "; --caption-font: " + family(captionFace())
+    return ":root { --menu-font: " + cssFamily(menuFace())
+        + "; --caption-font: " + cssFamily(captionFace())
         + "; --caption-weight: " + (captionFace().emboldened ? "bold" : "normal") + "; }";
 }
 

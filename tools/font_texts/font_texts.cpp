@@ -1,11 +1,18 @@
 // Build-time helper: writes, for each face the site ships, the characters the
 // program's windows draw in it, so that its fonts can be cut down to them.
 //
-//   orvanel-web-font-texts FOLDER FACE...   writes FOLDER/FACE.txt for each FACE
+//   orvanel-web-font-texts FOLDER FACE...   writes FOLDER/FACE.txt and
+//                                           FOLDER/FACE.first.txt for each FACE
 //
 // Faces that draw what the user types, menus, message boxes and the page's own
 // texts also get all of Latin-1. A window drawing in a face not named fails
 // the build, as the site would have no font for it.
+//
+// FACE.first.txt holds what the start-up window draws in the face before the
+// program runs: its title, its menu bar, its controls' texts, the close box,
+// and the characters of a number typed into its text boxes. The page brings
+// that much of the face with it; it is empty for a face the window does not
+// draw in.
 
 #include "app/forms.h"
 #include "platform/web/web_fonts.h"
@@ -81,6 +88,22 @@ int main(int argc, char *argv[])
         draw(face, all);
     };
 
+    std::map<std::string, std::set<char32_t>> first;
+    const FormDescription start = orvanel::programForms().front().describe();
+    const auto drawFirst = [&](const WebFace &face, const std::string &text) {
+        first[std::string(face.file)].merge(codePoints(text));
+    };
+    drawFirst(captionFace(), start.title);
+    drawFirst(menuFace(), "\u00D7"); // the close box
+    for (const MenuEntryDescription &entry : start.menuBar)
+        drawFirst(menuFace(), entry.text);
+    for (const ControlDescription &c : start.controls) {
+        const WebFace face = webFace(c.font ? *c.font : start.defaultFont);
+        drawFirst(face, c.text);
+        if (c.kind == ControlKind::TextBox)
+            drawFirst(face, "0123456789.,+-");
+    }
+
     latin1(menuFace());
     for (const FormDescription &form : orvanel::allFormDescriptions()) {
         draw(captionFace(), form.title);
@@ -102,16 +125,20 @@ int main(int argc, char *argv[])
             status = 1;
         }
     }
-    for (const std::string &face : shipped) {
-        std::ofstream out(folder + "/" + face + ".txt", std::ios::binary);
-        for (char32_t point : faces[face]) {
+    const auto write = [&](const std::string &file, const std::set<char32_t> &points) {
+        std::ofstream out(folder + "/" + file, std::ios::binary);
+        for (char32_t point : points) {
             if (point >= 0x20)
                 out << utf8(point);
         }
         if (!out) {
-            std::fprintf(stderr, "Could not write %s/%s.txt\n", folder.c_str(), face.c_str());
+            std::fprintf(stderr, "Could not write %s/%s\n", folder.c_str(), file.c_str());
             status = 1;
         }
+    };
+    for (const std::string &face : shipped) {
+        write(face + ".txt", faces[face]);
+        write(face + ".first.txt", first[face]);
     }
     return status;
 }
