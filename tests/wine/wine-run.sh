@@ -46,12 +46,26 @@ step() {
     fi
 }
 
+# The same, but returning the command's status instead of ending: attempt COMMAND...
+attempt() {
+    echo "== $*" >>"$log"
+    "$@" </dev/null >>"$log" 2>&1
+}
+
 make_prefix() {
     local made="$WINEPREFIX/.orvanel-ready" settings="dpi $dpi"
     [ -f "$made" ] && [ "$(cat "$made")" = "$settings" ] && return 0
     rm -rf "$WINEPREFIX"
     echo "making $WINEPREFIX ($settings) on the display ${DISPLAY:-(none)}" >"$log"
-    step wineboot -i
+    if ! attempt wineboot -i; then
+        # Now and then Wine's first start of a new prefix fails to start its
+        # 32-bit side ("failed to open ...syswow64\rundll32.exe": c0000135),
+        # and wineboot fails; once more in a new prefix, the log kept.
+        echo "== wineboot -i failed; the prefix is made once more" >>"$log"
+        wineserver -k </dev/null >>"$log" 2>&1 || true
+        rm -rf "$WINEPREFIX"
+        step wineboot -i
+    fi
     step wineserver -w
     local fonts=(/usr/share/wine/fonts/*.ttf)
     if [ -e "${fonts[0]}" ]; then
