@@ -143,11 +143,14 @@ var LibraryOrvanel = {
 
     // A window's frame at 96 dots per inch, and the text of the window and
     // the smallest text of its text boxes, measured once it is first shown.
+    // A window laid out at no scale of its own or of the page's is measured
+    // as it is: setting and taking back a scale would lay it out twice more.
     baseSize: function(w) {
       if (!w.base) {
         var style = w.host.style;
         var scale = style.getPropertyValue('--scale');
-        style.setProperty('--scale', '1');
+        var scaled = scale || document.documentElement.style.getPropertyValue('--scale');
+        if (scaled) style.setProperty('--scale', '1');
         var boxes = w.controls.filter((c) => c && c.element.tagName === 'INPUT');
         w.base = {
           width: w.frame.offsetWidth,
@@ -156,7 +159,7 @@ var LibraryOrvanel = {
           boxText: Math.min(...boxes.map((c) => parseFloat(getComputedStyle(c.element).fontSize))),
         };
         if (scale) style.setProperty('--scale', scale);
-        else style.removeProperty('--scale');
+        else if (scaled) style.removeProperty('--scale');
       }
       return w.base;
     },

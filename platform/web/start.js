@@ -59,7 +59,22 @@
     registered = true;
     var later = window.requestIdleCallback ? window.requestIdleCallback.bind(window) : setTimeout;
     later(function () {
-      navigator.serviceWorker.register('sw.js').catch(function () {
+      navigator.serviceWorker.register('sw.js').then(function (registration) {
+        // A new build's worker takes over as soon as it has kept the site; it
+        // is asked again once it waits, as Chromium can leave it waiting when
+        // a request reaches the old worker just as it takes over.
+        function takeOver() {
+          if (registration.waiting) registration.waiting.postMessage('take-over');
+        }
+        takeOver();
+        registration.addEventListener('updatefound', function () {
+          var worker = registration.installing;
+          if (!worker) return;
+          worker.addEventListener('statechange', function () {
+            if (worker.state === 'installed') takeOver();
+          });
+        });
+      }).catch(function () {
         // Without the worker the page still runs; it only does not work offline.
       });
     });
@@ -97,5 +112,7 @@
     fail(event.reason);
   });
 
-  start();
+  // In a task of its own: the script's evaluation and the program's start
+  // each hold the page up for less time.
+  setTimeout(start);
 })();
