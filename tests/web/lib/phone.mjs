@@ -63,8 +63,10 @@ function measure() {
 }
 
 // Scrolls the desktop, as a finger would, until the control (or a shown menu
-// entry, by its text) is in view; gives its centre.
-function reveal(form, name, entry) {
+// entry, by its text) is in view and stays where it is for a frame, as a user
+// sees it before tapping: Firefox may scroll to a control it has just focused
+// once more after the next layout. Gives the control's centre.
+async function reveal(form, name, entry) {
   const inside = document.getElementById(form).shadowRoot;
   const element = entry
     ? [...inside.querySelectorAll('[role=menuitem]')].find(
@@ -72,12 +74,19 @@ function reveal(form, name, entry) {
       )
     : (inside.getElementById(name) ?? inside.querySelector(name));
   const desktop = document.getElementById('desktop');
-  const view = desktop.getBoundingClientRect();
-  let r = element.getBoundingClientRect();
-  if (r.top < view.top) desktop.scrollTop -= view.top - r.top;
-  else if (r.bottom > view.bottom) desktop.scrollTop += r.bottom - view.bottom;
-  r = element.getBoundingClientRect();
-  return [r.x + r.width / 2, r.y + r.height / 2];
+  const frame = () => new Promise((resolve) => requestAnimationFrame(() => requestAnimationFrame(resolve)));
+  let was = null;
+  for (let tries = 0; tries < 20; tries++) {
+    const view = desktop.getBoundingClientRect();
+    const r = element.getBoundingClientRect();
+    const at = [r.x + r.width / 2, r.y + r.height / 2];
+    if (r.top < view.top) desktop.scrollTop -= view.top - r.top;
+    else if (r.bottom > view.bottom) desktop.scrollTop += r.bottom - view.bottom;
+    else if (`${at}` === `${was}` && element.contains(inside.elementFromPoint(...at))) return at;
+    was = at;
+    await frame();
+  }
+  throw new Error(`${form} ${name || entry} does not stay in view`);
 }
 
 // The focused control as "window.control", its text size and keyboard.
