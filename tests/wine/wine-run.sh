@@ -33,23 +33,23 @@ dpi=96
 [ -f "$home/dpi" ] && dpi=$(cat "$home/dpi")
 log="$home/prefix.log"
 
-# One step of making the prefix, its output in the log: step COMMAND...
-step() {
+# One try at a step of making the prefix, its output in the log; gives the
+# command's status: attempt COMMAND...
+attempt() {
     echo "== $*" >>"$log"
+    "$@" </dev/null >>"$log" 2>&1
+}
+
+# One step of making the prefix, ending with its log when it fails: step COMMAND...
+step() {
     local status=0
-    "$@" </dev/null >>"$log" 2>&1 || status=$?
+    attempt "$@" || status=$?
     if [ "$status" -ne 0 ]; then
         echo "wine-run.sh: '$*' failed with status $status while making $WINEPREFIX." >&2
         echo "The log of making it, $log:" >&2
         sed 's/^/    /' "$log" >&2
         exit "$status"
     fi
-}
-
-# The same, but returning the command's status instead of ending: attempt COMMAND...
-attempt() {
-    echo "== $*" >>"$log"
-    "$@" </dev/null >>"$log" 2>&1
 }
 
 make_prefix() {
