@@ -12,7 +12,10 @@
 // range, the bytes sent, and where Orvanel's cold start spends its time.
 //
 //   node bench/web_startup/run.mjs [--site DIR] [--pairs N] [--warm-up N]
-//     [--profile loopback|phone] [--rtt MS] [--json FILE]
+//     [--profile loopback|phone] [--rtt MS] [--floor DIR] [--json FILE]
+//
+// --floor times the site against another in place of the floor page, such as
+// the site of an earlier build: the pairs' ratios then say what a change did.
 //
 // --profile phone is a throttled phone: 150 ms a request, 1.6 Mbit/s down,
 // 750 kbit/s up and the processor 4 times slower; --rtt adds that many
@@ -41,6 +44,7 @@ const { values: options } = parseArgs({
     rtt: { type: 'string', default: '0' },
     profile: { type: 'string', default: 'loopback' },
     json: { type: 'string' },
+    floor: { type: 'string', default: resolve(here, 'floor') },
   },
 });
 const pairs = Number(options.pairs);
@@ -154,7 +158,7 @@ async function startServer(root) {
 
 const servers = {
   orvanel: await startServer(options.site),
-  floor: await startServer(resolve(here, 'floor')),
+  floor: await startServer(options.floor),
 };
 const loadBefore = loadavg()[0];
 const browser = await chromium.launch({
