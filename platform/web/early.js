@@ -1,7 +1,8 @@
 // Looks after the start-up window that the page brings with it until the
 // program takes it over: the focus starts in it, the user can type at once,
 // and a click on a push button or a menu entry is kept for the program, which
-// carries it out once it is ready (window.orvanelEarly).
+// carries it out once it is ready (window.orvanelEarly). Then it starts the
+// program.
 (function () {
   var host = document.querySelector('.window[data-prerendered]');
   var root = host && host.shadowRoot;
