@@ -28,8 +28,8 @@
 })();
 // The program is started once the window takes typing, in a task of its own,
 // so that evaluating its script holds up neither the first input nor the first
-// paint. The page's head preloads its code (orvanel.js, and orvanel.wasm for
-// start.js), so nothing waits for a request made only now.
+// paint. The page's head preloads the script and asks for orvanel.wasm itself
+// (head.js), so nothing waits for a request made only now.
 setTimeout(function () {
   var program = document.createElement('script');
   program.src = 'orvanel.js';

@@ -1,12 +1,11 @@
-// Writes the site's page from its template: the page's style written into it,
-// the start-up window as the program draws it (a declarative shadow root with
-// the windows' style and the window's rules), the script in the head that
-// gives the browser the cuts of the faces that the start-up window draws in at
-// its first paint, the body's script (early.js), and the
-// Content-Security-Policy allowing exactly these inline elements by their
+// Writes the site's page from its template: the page's style and its two small
+// scripts written into it, the start-up window as the program draws it (a
+// declarative shadow root with the windows' style and the window's rules), the
+// cuts of the faces that the start-up window draws in at its first paint, and
+// the Content-Security-Policy allowing exactly these inline elements by their
 // SHA-256 hashes.
 //
-//   node make_page.mjs TEMPLATE PAGE_CSS WINDOW_CSS START_WINDOW_JSON BODY_JS OUT
+//   node make_page.mjs TEMPLATE PAGE_CSS WINDOW_CSS START_WINDOW_JSON HEAD_JS BODY_JS OUT
 //     [FACE|WOFF2|TEXT...]
 //
 // Each FACE|WOFF2|TEXT is a face's cut for the first paint and the characters
@@ -16,10 +15,10 @@
 import { createHash } from 'node:crypto';
 import { readFileSync, writeFileSync } from 'node:fs';
 
-const [template, pageCss, windowCss, startWindow, bodyJs, out, ...firstFaces] =
+const [template, pageCss, windowCss, startWindow, headJs, bodyJs, out, ...firstFaces] =
   process.argv.slice(2);
 if (!out) {
-  console.error('usage: node make_page.mjs TEMPLATE PAGE_CSS WINDOW_CSS START_WINDOW_JSON BODY_JS OUT');
+  console.error('usage: node make_page.mjs TEMPLATE PAGE_CSS WINDOW_CSS START_WINDOW_JSON HEAD_JS BODY_JS OUT');
   process.exit(2);
 }
 const read = (file) => readFileSync(file, 'utf8').trim();
@@ -47,7 +46,7 @@ const faceScript = `(function (faces) {
     cut.loaded.catch(function () {});
   });
 })(${JSON.stringify(faces)});`;
-const scripts = [faceScript, read(bodyJs)];
+const scripts = [`${read(headJs)}\n${faceScript}`, read(bodyJs)];
 const parts = {
   'script-hashes': scripts.map(hash).join(' '),
   'style-hashes': styles.map(hash).join(' '),

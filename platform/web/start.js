@@ -12,13 +12,15 @@
   var reason = document.getElementById('ended-reason');
   var restart = document.getElementById('restart');
   var run = null; // the module of the running program, until it has ended
-  // The program's code, compiled as it arrives: the request takes the answer
-  // to the page's preload of it, and a run after a failed fetch fetches again.
+  // The program's code, compiled as it arrives, from the answer to the
+  // request the page's head made; a run after a failed fetch fetches again.
+  var fetched = window.orvanelWasm || null;
   var compiled = null;
 
   function compile() {
     if (!compiled) {
-      var response = fetch('orvanel.wasm');
+      var response = fetched || fetch('orvanel.wasm');
+      fetched = null;
       compiled = WebAssembly.compileStreaming
         ? WebAssembly.compileStreaming(response)
         : response.then(function (answer) {
