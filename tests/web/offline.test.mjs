@@ -102,3 +102,22 @@ test('a new build replaces the kept site and its cache', async ({ app, copy }) =
     .toEqual([true, [expect.not.stringMatching(`^${before[0]}$`)], { installing: false, waiting: false }]);
   await expect(app.window('frmorvix')).toBeVisible();
 });
+
+// A new build's worker deletes the cache of the one before while that one may
+// still answer a request, started again after it was stopped when idle; and a
+// browser can bring a deleted cache back. Answering never makes a cache, and
+// each visit deletes what other builds left.
+test('the worker makes no cache and deletes those of other builds', async ({ app, context }) => {
+  await controlled(app.page);
+  const [name] = await cacheNames(app.page);
+  await app.page.evaluate(async (own) => {
+    await caches.open('orvanel-0.9.0-0123456789abcdef');
+    await caches.delete(own);
+  }, name);
+  const cdp = await context.newCDPSession(app.page);
+  await cdp.send('ServiceWorker.enable');
+  await cdp.send('ServiceWorker.stopAllWorkers');
+  await app.page.reload();
+  await waitUntilReady(app.page);
+  await expect.poll(() => cacheNames(app.page)).toEqual([]);
+});
