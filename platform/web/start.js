@@ -60,19 +60,31 @@
     var later = window.requestIdleCallback ? window.requestIdleCallback.bind(window) : setTimeout;
     later(function () {
       navigator.serviceWorker.register('sw.js').then(function (registration) {
-        // A new build's worker takes over as soon as it has kept the site; it
-        // is asked again once it waits, as Chromium can leave it waiting when
-        // a request reaches the old worker just as it takes over.
+        // A new build's worker has kept the site once it is installed; it is
+        // then asked to take over, once this page has loaded what it loads at
+        // start. Chromium leaves a worker waiting for good, and can hang the
+        // next visit, when it is asked while the old one answers a request.
         function takeOver() {
-          if (registration.waiting) registration.waiting.postMessage('take-over');
+          document.fonts.ready.then(function () {
+            later(function () {
+              if (registration.waiting) registration.waiting.postMessage('take-over');
+            });
+          });
         }
-        takeOver();
-        registration.addEventListener('updatefound', function () {
-          var worker = registration.installing;
-          if (!worker) return;
+        // A worker may already be installing when this visit registers; each
+        // is watched once.
+        var watched = null;
+        function watch(worker) {
+          if (!worker || worker === watched) return;
+          watched = worker;
           worker.addEventListener('statechange', function () {
             if (worker.state === 'installed') takeOver();
           });
+        }
+        takeOver();
+        watch(registration.installing);
+        registration.addEventListener('updatefound', function () {
+          watch(registration.installing);
         });
       }).catch(function () {
         // Without the worker the page still runs; it only does not work offline.
