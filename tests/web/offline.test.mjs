@@ -80,10 +80,20 @@ test('a new build replaces the kept site and its cache', async ({ app, copy }) =
 
   // The browser looks for a new service worker a while after a visit, when
   // it sees fit; the test asks it to look at each visit, as a slow machine
-  // may let the time the test allows pass before it does.
-  const kept = () => app.page.evaluate(() => fetch('index.html').then((r) => r.text()));
+  // may let the time the test allows pass before it does. Nothing else is
+  // asked of the site until a new worker has taken over, or 5 s have passed:
+  // Chromium leaves it waiting for good when the old one answers a request
+  // just then, and can hang a visit that starts then.
   const lookForUpdate = () =>
-    app.page.evaluate(() => navigator.serviceWorker.getRegistration().then((r) => r?.update()).catch(() => {}));
+    app.page.evaluate(async () => {
+      const registration = await navigator.serviceWorker.getRegistration();
+      await registration?.update().catch(() => {});
+      for (let waited = 0; waited < 5_000; waited += 50) {
+        if (!registration?.installing && !registration?.waiting) return;
+        await new Promise((done) => setTimeout(done, 50));
+      }
+    });
+  const kept = () => app.page.evaluate(() => fetch('index.html').then((r) => r.text()));
   // Whether a new worker is still installing or waiting: said when it fails.
   const workers = () =>
     app.page.evaluate(() =>
@@ -95,7 +105,9 @@ test('a new build replaces the kept site and its cache', async ({ app, copy }) =
         await lookForUpdate();
         await app.page.reload();
         await controlled(app.page);
-        return [(await kept()).includes(marker), await cacheNames(app.page), await workers()];
+        const state = await workers();
+        const taken = !state.installing && !state.waiting && (await kept()).includes(marker);
+        return [taken, await cacheNames(app.page), state];
       },
       { intervals: [2_000], timeout: 20_000 },
     )
