@@ -60,6 +60,8 @@
     var later = window.requestIdleCallback ? window.requestIdleCallback.bind(window) : setTimeout;
     later(function () {
       navigator.serviceWorker.register('sw.js').then(function (registration) {
+        // A browser told to block workers may give no registration at all.
+        if (!registration) return;
         // A new build's worker has kept the site once it is installed; it is
         // then asked to take over, once this page has loaded what it loads at
         // start. Chromium leaves a worker waiting for good, and can hang the
