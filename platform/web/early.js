@@ -23,6 +23,12 @@
     if (!pressed || pressed.getRootNode() !== root) return;
     clicks.push({ window: host.id, id: pressed.id, entry: pressed.getAttribute('data-entry') });
   }, { capture: true, signal: listening.signal });
+  // On a small page the window stands in the column from the first paint,
+  // where the program keeps it.
+  var start = { host: host, frame: root.querySelector('.frame') };
+  if (start.frame && orvanelColumn.small(start)) {
+    orvanelColumn.fit(document.getElementById('desktop'), start, [start]);
+  }
   if (early.focused) early.focused.focus();
   performance.mark('orvanel-input');
 })();

@@ -126,7 +126,7 @@ var LibraryOrvanel = {
 
     // On a desktop-sized page the windows stand where they were placed, at
     // their own size; on a small one, narrower than twice the start-up
-    // window, as a phone's, they stand in a column (fitColumn).
+    // window, as a phone's, they stand in a column (column.js).
     fit: function(w) {
       if (Orvanel.small()) {
         Orvanel.fitColumn();
@@ -141,73 +141,15 @@ var LibraryOrvanel = {
       else Orvanel.visibleWindows().forEach(Orvanel.fitFloating);
     },
 
-    // A window's frame at 96 dots per inch, and the text of the window and
-    // the smallest text of its text boxes, measured once it is first shown.
-    // A window laid out at no scale of its own or of the page's is measured
-    // as it is: setting and taking back a scale would lay it out twice more.
-    baseSize: function(w) {
-      if (!w.base) {
-        var style = w.host.style;
-        var scale = style.getPropertyValue('--scale');
-        var scaled = scale || document.documentElement.style.getPropertyValue('--scale');
-        if (scaled) style.setProperty('--scale', '1');
-        var boxes = w.controls.filter((c) => c && c.element.tagName === 'INPUT');
-        w.base = {
-          width: w.frame.offsetWidth,
-          height: w.frame.offsetHeight,
-          text: parseFloat(getComputedStyle(w.frame).fontSize),
-          boxText: Math.min(...boxes.map((c) => parseFloat(getComputedStyle(c.element).fontSize))),
-        };
-        if (scale) style.setProperty('--scale', scale);
-        else if (scaled) style.removeProperty('--scale');
-      }
-      return w.base;
-    },
-
+    // The start-up window decides whether the page is small (column.js).
     small: function() {
       var start = Orvanel.windows.find((w) => w);
       if (!start || (start.host.hidden && !start.base)) return false;
-      return document.documentElement.clientWidth < 2 * Orvanel.baseSize(start).width;
+      return orvanelColumn.small(start);
     },
 
-    layoutLength: function(name) {
-      return parseFloat(getComputedStyle(document.documentElement).getPropertyValue(name));
-    },
-
-    // On a small page the windows stand in one column that scrolls, in the
-    // order they were made, and none covers another. Each is shown as wide as
-    // the page, up to the scale at which its text is --legible-text high, and
-    // laid out at that scale, as on a screen of more dots per inch; one that
-    // would be smaller than at 96 dots per inch is laid out as there and
-    // scaled down as a whole. A window with text boxes is laid out at least
-    // at the scale at which their text is --box-text high, the least at which
-    // Safari on an iPhone does not zoom into a box the focus goes to, and
-    // scaled down from there to the size it is shown at. The page's own text,
-    // the message box's among it, goes with the start-up window's scale.
     fitColumn: function() {
-      var desktop = Orvanel.desktop();
-      var page = document.documentElement;
-      var legible = Orvanel.layoutLength('--legible-text');
-      var boxText = Orvanel.layoutLength('--box-text');
-      var gap = Orvanel.layoutLength('--column-gap');
-      desktop.setAttribute('data-column', '');
-      var room = desktop.clientWidth;
-      var shownScale = (w) => Math.min(legible / w.base.text, room / w.base.width);
-      page.style.setProperty('--scale', shownScale(Orvanel.windows.find((w) => w)));
-      var y = 0;
-      Orvanel.visibleWindows().forEach((w) => {
-        var base = Orvanel.baseSize(w);
-        var shown = shownScale(w);
-        var host = w.host;
-        host.setAttribute('data-column', '');
-        host.style.setProperty('--scale', Math.max(1, shown, boxText / base.boxText));
-        host.style.transform = 'none';
-        var laidOut = w.frame.getBoundingClientRect();
-        w.scale = (shown * base.width) / laidOut.width;
-        var x = (room - shown * base.width) / 2;
-        host.style.transform = 'translate(' + x + 'px, ' + y + 'px) scale(' + w.scale + ')';
-        y += laidOut.height * w.scale + gap;
-      });
+      orvanelColumn.fit(Orvanel.desktop(), Orvanel.windows.find((w) => w), Orvanel.visibleWindows());
     },
 
     // Windows on a desktop-sized page are scaled down as a whole where the

@@ -5,8 +5,11 @@
 // the Content-Security-Policy allowing exactly these inline elements by their
 // SHA-256 hashes.
 //
-//   node make_page.mjs TEMPLATE PAGE_CSS WINDOW_CSS START_WINDOW_JSON HEAD_JS BODY_JS OUT
-//     [FACE|WOFF2|TEXT...]
+//   node make_page.mjs TEMPLATE PAGE_CSS WINDOW_CSS START_WINDOW_JSON HEAD_JS COLUMN_JS
+//     BODY_JS OUT [FACE|WOFF2|TEXT...]
+//
+// The body's script is COLUMN_JS, the small page's column that the program
+// lays out with the same code, followed by BODY_JS.
 //
 // Each FACE|WOFF2|TEXT is a face's cut for the first paint and the characters
 // it was cut to; a face with no characters is left out. The page gives each
@@ -15,10 +18,10 @@
 import { createHash } from 'node:crypto';
 import { readFileSync, writeFileSync } from 'node:fs';
 
-const [template, pageCss, windowCss, startWindow, headJs, bodyJs, out, ...firstFaces] =
+const [template, pageCss, windowCss, startWindow, headJs, columnJs, bodyJs, out, ...firstFaces] =
   process.argv.slice(2);
 if (!out) {
-  console.error('usage: node make_page.mjs TEMPLATE PAGE_CSS WINDOW_CSS START_WINDOW_JSON HEAD_JS BODY_JS OUT');
+  console.error('usage: node make_page.mjs TEMPLATE PAGE_CSS WINDOW_CSS START_WINDOW_JSON HEAD_JS COLUMN_JS BODY_JS OUT');
   process.exit(2);
 }
 const read = (file) => readFileSync(file, 'utf8').trim();
@@ -46,7 +49,7 @@ const faceScript = `(function (faces) {
     cut.loaded.catch(function () {});
   });
 })(${JSON.stringify(faces)});`;
-const scripts = [`${read(headJs)}\n${faceScript}`, read(bodyJs)];
+const scripts = [`${read(headJs)}\n${faceScript}`, `${read(columnJs)}\n${read(bodyJs)}`];
 const parts = {
   'script-hashes': scripts.map(hash).join(' '),
   'style-hashes': styles.map(hash).join(' '),

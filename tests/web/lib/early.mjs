@@ -4,7 +4,8 @@
 // A page whose window does not match the program's is built afresh, a window
 // taken over is the one the program builds, element for element and in
 // pixels, also when drawn only in the cuts of its faces that the page brings
-// for the first paint.
+// for the first paint, and it does not move when taken over, on a phone's
+// screen as on a desktop's.
 
 import assert from 'node:assert/strict';
 import { createHash } from 'node:crypto';
@@ -110,6 +111,21 @@ const before = [
   ['a page whose window does not match is built afresh, with what was typed', stale, false],
 ];
 
+// Where the window and the page's own text stand, to a hundredth of a pixel.
+function placement() {
+  const round = (n) => Math.round(n * 100) / 100;
+  const rect = (e) => {
+    const r = e.getBoundingClientRect();
+    return [r.x, r.y, r.width, r.height].map(round);
+  };
+  const host = document.getElementById('frmorvix');
+  return {
+    frame: rect(host.shadowRoot.querySelector('.frame')),
+    client: rect(host.shadowRoot.querySelector('.client')),
+    footer: rect(document.querySelector('.footer')),
+  };
+}
+
 export const earlyChecks = [
   ...before.map(([name, rewrite, click]) => ({
     name,
@@ -149,6 +165,22 @@ export const earlyChecks = [
       }
     },
   })),
+  {
+    name: 'the window stands at its first paint where the program keeps it, on a phone and on a desktop',
+    async play(engine, site) {
+      for (const size of [[360, 640], [1280, 800]]) {
+        await engine.viewport(...size);
+        const { server, page } = await opened(engine, site);
+        try {
+          const early = await engine.evaluate(placement);
+          await started(page, server);
+          assert.deepEqual(await engine.evaluate(placement), early, size.join(' × '));
+        } finally {
+          await server.close();
+        }
+      }
+    },
+  },
   {
     name: 'the window taken over is the one the program builds, element for element and in pixels, even in the first-paint cuts',
     async play(engine, site) {
