@@ -13,6 +13,7 @@ import { readFileSync } from 'node:fs';
 import { tmpdir } from 'node:os';
 import { join } from 'node:path';
 import { decodePng } from './png.mjs';
+import { desktopSize, phoneSizes } from './phone.mjs';
 import { serve } from './static-server.mjs';
 import { Page } from './play.mjs';
 
@@ -173,8 +174,8 @@ export const earlyChecks = [
   // program registers is active: a server closed under it fails the page's
   // request for the worker's script.
   ...[
-    ['a phone', [360, 640]],
-    ['a desktop', [1280, 800]],
+    ['a phone', phoneSizes[0]],
+    ['a desktop', desktopSize],
   ].map(([screen, size]) => ({
     name: `the window stands at its first paint where the program keeps it, on ${screen}`,
     async play(engine, site) {
@@ -187,7 +188,7 @@ export const earlyChecks = [
         await page.until(() => engine.evaluate(registered), true, 'the service worker is active');
       } finally {
         await server.close();
-        await engine.viewport(1280, 800);
+        await engine.viewport(...desktopSize);
       }
     },
   })),

@@ -10,7 +10,7 @@ export const phoneSizes = [
   [360, 640],
   [390, 844],
 ];
-const desktopSize = [1280, 800];
+export const desktopSize = [1280, 800];
 
 // CSS pixels: the text a small screen shows a window's text at, at most, and
 // the least a text box's text may be before Safari on an iPhone zooms into
